@@ -1,0 +1,21 @@
+# keld_strict(target): the warning and sanitizer flags every target of the
+# project builds with. Warnings are errors from the first commit on.
+function(keld_strict target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  if(SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# The core libraries must never see a Qt header: the configure step fails
+# when one of their files includes one.
+function(keld_forbid_qt dir)
+  file(GLOB_RECURSE files ${dir}/*.h ${dir}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+    if(qt_includes)
+      message(FATAL_ERROR "${f} includes Qt; the core stays free of it")
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs, with apt-get, the Debian packages the build and the tests need,
+# and only those that are missing, so a machine that has them all is left alone.
+set -eu
+
+packages="cmake ninja-build g++ pkg-config
+libsqlcipher-dev sqlcipher
+libhpdf-dev libjpeg-turbo-progs librsvg2-bin
+libgtest-dev libgmock-dev libbenchmark-dev
+poppler-utils qpdf"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
