@@ -5,9 +5,9 @@ set -eu
 
 packages="cmake ninja-build g++ pkg-config
 libsqlcipher-dev sqlcipher
-libhpdf-dev libjpeg-turbo-progs librsvg2-bin
+libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
-poppler-utils qpdf"
+poppler-utils poppler-data qpdf"
 
 missing=""
 for p in $packages; do
