@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: MIT
+// The operating limits checked before a run, with their exact messages, and
+// the glycol a low leaving water temperature forces.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "selection/page_controls.h"
+#include "selection/selection_page.h"
+#include "support/recording_sink.h"
+
+namespace keld {
+namespace {
+
+using Messages = std::vector<test::RecordingSink::Message>;
+using Change = std::function<void(SelectionConditions&)>;
+
+struct CheckCase {
+    const char* name;
+    Change change;
+    const char* caption;  // null: the check passes
+    const char* text;
+};
+
+const char* kAmbientCentrifugal = "Please input the value of ambient temperature between -8.0 and 44.0 ";
+const char* kDifference =
+    "Please input the value of water inlet/outlet temperature difference between 4 and 10";
+const char* kFouling = "Please input the value of fouling factor difference between 0 and 0.132";
+const char* kAltitude = "Please input the value of altitude difference between 0 and 1800";
+const char* kFluid = "Please input the value of fluid difference between 0 and 50";
+
+// Runs one check on a page whose conditions start at the defaults and then
+// take the case's change; the page's brand and type come from `prepare`.
+void RunCases(const std::vector<CheckCase>& cases, const char* launchText,
+              const std::function<void(SelectionPage&)>& prepare,
+              const std::function<bool(SelectionPage&)>& check) {
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::RecordingSink sink;
+        SelectionPage page(DecodeLaunchText(launchText), sink);
+        prepare(page);
+        ASSERT_TRUE(page.readControls());
+        c.change(page.conditions());
+        const bool passed = check(page);
+        if (c.caption == nullptr) {
+            EXPECT_TRUE(passed);
+            EXPECT_EQ(sink.messages(), Messages{});
+        } else {
+            EXPECT_FALSE(passed);
+            EXPECT_EQ(sink.messages(), (Messages{{c.caption, c.text}}));
+        }
+    }
+}
+
+TEST(CentrifugalChecks, LimitsAndMessages) {
+    const std::vector<CheckCase> cases = {
+        {"defaults", [](auto&) {}, nullptr, nullptr},
+        {"ambient 44", [](auto& c) { c.coolingAmbientTemp = 44; }, nullptr, nullptr},
+        {"ambient 44.1", [](auto& c) { c.coolingAmbientTemp = 44.1f; }, "Cooling", kAmbientCentrifugal},
+        {"ambient -8", [](auto& c) { c.coolingAmbientTemp = -8; }, nullptr, nullptr},
+        {"ambient -8.1", [](auto& c) { c.coolingAmbientTemp = -8.1f; }, "Cooling", kAmbientCentrifugal},
+        {"outlet 3.9", [](auto& c) { c.coolingOutletTemp = 3.9f; }, "Cooling",
+         "Please input the value of outlet temperature between 4 and 15"},
+        {"outlet 15",
+         [](auto& c) {
+             c.coolingOutletTemp = 15;
+             c.coolingInletTemp = 20;
+         },
+         nullptr, nullptr},
+        {"outlet 15.1", [](auto& c) { c.coolingOutletTemp = 15.1f; }, "Cooling",
+         "Please input the value of outlet temperature between 4 and 15"},
+        {"rating point, difference 11", [](auto& c) { c.coolingInletTemp = 18; }, "Cooling", kDifference},
+        {"rating point, difference 3.9", [](auto& c) { c.coolingInletTemp = 10.9f; }, "Cooling", kDifference},
+        {"rating point, difference 4", [](auto& c) { c.coolingInletTemp = 11; }, nullptr, nullptr},
+        {"difference 11 at 36 °C",
+         [](auto& c) {
+             c.coolingInletTemp = 18;
+             c.coolingAmbientTemp = 36;
+         },
+         nullptr, nullptr},
+        {"difference 11 at altitude 1",
+         [](auto& c) {
+             c.coolingInletTemp = 18;
+             c.altitude = 1;
+         },
+         nullptr, nullptr},
+        {"difference 11 with fouling 0.044",
+         [](auto& c) {
+             c.coolingInletTemp = 18;
+             c.foulingFactor = 0.044f;
+         },
+         nullptr, nullptr},
+        {"difference 11 with the flow entered",
+         [](auto& c) {
+             c.coolingInletTemp = 18;
+             c.coolingFlowEntered = true;
+         },
+         nullptr, nullptr},
+        {"fouling 0.132", [](auto& c) { c.foulingFactor = 0.132f; }, nullptr, nullptr},
+        {"fouling 0.1321", [](auto& c) { c.foulingFactor = 0.1321f; }, "Gerneral Data", kFouling},
+        {"fouling -0.001", [](auto& c) { c.foulingFactor = -0.001f; }, "Gerneral Data", kFouling},
+        {"altitude 1800", [](auto& c) { c.altitude = 1800; }, nullptr, nullptr},
+        {"altitude 1801", [](auto& c) { c.altitude = 1801; }, "Gerneral Data", kAltitude},
+        {"altitude -1", [](auto& c) { c.altitude = -1; }, "Gerneral Data", kAltitude},
+        {"first failure only",
+         [](auto& c) {
+             c.coolingAmbientTemp = 50;
+             c.altitude = 5000;
+         },
+         "Cooling", kAmbientCentrifugal},
+    };
+    RunCases(
+        cases, "", [](SelectionPage&) {}, [](SelectionPage& p) { return p.ValidateCentrifugalInputs(); });
+}
+
+TEST(HeatPumpChecks, LimitsAndMessages) {
+    const char* ambientHeating = "Please input the value of ambient temperature between -15.0 and 50.0 ";
+    const char* ambientCooling = "Please input the value of ambient temperature between -8.0 and 50.0 ";
+    const std::vector<CheckCase> cases = {
+        {"defaults", [](auto&) {}, nullptr, nullptr},
+        {"heating ambient -15", [](auto& c) { c.heatingAmbientTemp = -15; }, nullptr, nullptr},
+        {"heating ambient -15.1", [](auto& c) { c.heatingAmbientTemp = -15.1f; }, "Heating", ambientHeating},
+        {"heating ambient 50.1", [](auto& c) { c.heatingAmbientTemp = 50.1f; }, "Heating", ambientHeating},
+        {"heating outlet 24.9", [](auto& c) { c.heatingOutletTemp = 24.9f; }, "Heating",
+         "Please input the value of outlet temperature between 25 and 55"},
+        {"heating difference 3", [](auto& c) { c.heatingInletTemp = 42; }, "Heating", kDifference},
+        {"heating difference 3, flow entered",
+         [](auto& c) {
+             c.heatingInletTemp = 42;
+             c.heatingFlowEntered = true;
+         },
+         nullptr, nullptr},
+        {"fouling 0.2", [](auto& c) { c.foulingFactor = 0.2f; }, "Gerneral Data", kFouling},
+        {"altitude 1900", [](auto& c) { c.altitude = 1900; }, "Gerneral Data", kAltitude},
+        {"glycol 51", [](auto& c) { c.glycolPercent = 51; }, "Gerneral Data", kFluid},
+        {"glycol -1", [](auto& c) { c.glycolPercent = -1; }, "Gerneral Data", kFluid},
+        {"cooling ambient 50", [](auto& c) { c.coolingAmbientTemp = 50; }, nullptr, nullptr},
+        {"cooling ambient 50.1", [](auto& c) { c.coolingAmbientTemp = 50.1f; }, "Cooling", ambientCooling},
+        {"water at 3 °C",
+         [](auto& c) {
+             c.coolingOutletTemp = 3;
+             c.coolingInletTemp = 8;
+         },
+         "Cooling", "Please input the value of outlet temperature between 4 and 35"},
+        {"glycol at 3 °C",
+         [](auto& c) {
+             c.fluidIsGlycol = true;
+             c.coolingOutletTemp = 3;
+             c.coolingInletTemp = 8;
+         },
+         nullptr, nullptr},
+        {"glycol at -8.5 °C",
+         [](auto& c) {
+             c.fluidIsGlycol = true;
+             c.coolingOutletTemp = -8.5f;
+         },
+         "Cooling", "Please input the value of outlet temperature between -8 and 35"},
+        {"cooling difference 11", [](auto& c) { c.coolingInletTemp = 18; }, "Cooling", kDifference},
+        {"cooling difference 11, flow entered",
+         [](auto& c) {
+             c.coolingInletTemp = 18;
+             c.coolingFlowEntered = true;
+         },
+         nullptr, nullptr},
+    };
+    RunCases(
+        cases, "", [](SelectionPage& p) { p.clickScrew(); },
+        [](SelectionPage& p) { return p.ValidateScrewInputs(); });
+}
+
+TEST(ScrewChillerChecks, LimitsAndMessages) {
+    const char* ambient = "Please input the value of ambient temperature between 5.0 and 50.0 ";
+    const std::vector<CheckCase> cases = {
+        {"defaults", [](auto&) {}, nullptr, nullptr},
+        {"ambient 5", [](auto& c) { c.coolingAmbientTemp = 5; }, nullptr, nullptr},
+        {"ambient 4.9", [](auto& c) { c.coolingAmbientTemp = 4.9f; }, "Cooling", ambient},
+        {"ambient 50.1", [](auto& c) { c.coolingAmbientTemp = 50.1f; }, "Cooling", ambient},
+        {"outlet -8.1", [](auto& c) { c.coolingOutletTemp = -8.1f; }, "Cooling",
+         "Please input the value of outlet temperature between -8 and 35"},
+        {"outlet 35.5", [](auto& c) { c.coolingOutletTemp = 35.5f; }, "Cooling",
+         "Please input the value of outlet temperature between -8 and 35"},
+        {"glycol 51", [](auto& c) { c.glycolPercent = 51; }, "Gerneral Data", kFluid},
+        {"fouling 0.14", [](auto& c) { c.foulingFactor = 0.14f; }, "Gerneral Data", kFouling},
+        {"altitude 1800.5", [](auto& c) { c.altitude = 1800.5f; }, "Gerneral Data", kAltitude},
+        {"difference 20 is not checked", [](auto& c) { c.coolingInletTemp = 27; }, nullptr, nullptr},
+    };
+    RunCases(
+        cases, "BREXAL", [](SelectionPage& p) { p.clickScrew(); },
+        [](SelectionPage& p) { return p.ValidateScrewInputs(); });
+}
+
+struct GlycolCase {
+    float leavingWater;
+    int glycolBefore;
+    int glycolAfter;
+};
+
+TEST(HeatPumpChecks, GlycolMinimumByLeavingWater) {
+    const GlycolCase cases[] = {
+        {4.1f, 0, 0},   {4, 0, 10},     {2, 0, 10},     {1.9f, 0, 15},  {0, 0, 15},
+        {-0.1f, 0, 18}, {-2, 0, 18},    {-2.1f, 0, 20}, {-4, 0, 20},    {-4.1f, 0, 23},
+        {-6, 0, 23},    {-6.1f, 0, 25}, {-8, 0, 25},    {1.5f, 10, 15}, {1.5f, 40, 40},
+    };
+    for (const GlycolCase& c : cases) {
+        SCOPED_TRACE(c.leavingWater);
+        test::RecordingSink sink;
+        SelectionPage page(DecodeLaunchText(""), sink);
+        page.clickScrew();
+        page.selectFluid(true);
+        ASSERT_TRUE(page.readControls());
+        page.conditions().coolingOutletTemp = c.leavingWater;
+        page.conditions().coolingInletTemp = c.leavingWater + 5;
+        page.conditions().glycolPercent = c.glycolBefore;
+        EXPECT_TRUE(page.ValidateScrewInputs());
+        EXPECT_EQ(page.conditions().glycolPercent, c.glycolAfter);
+        if (c.glycolAfter != c.glycolBefore) {
+            EXPECT_EQ(page.editText(kGlycolEdit), std::to_string(c.glycolAfter));
+        }
+        EXPECT_TRUE(sink.messages().empty());
+    }
+}
+
+TEST(HeatPumpChecks, DifferenceFailsBeforeTheGlycolIsRaised) {
+    test::RecordingSink sink;
+    SelectionPage page(DecodeLaunchText(""), sink);
+    page.clickScrew();
+    page.selectFluid(true);
+    ASSERT_TRUE(page.readControls());
+    page.conditions().coolingOutletTemp = 1.5f;
+    page.conditions().coolingInletTemp = 12;
+    page.conditions().glycolPercent = 10;
+    EXPECT_FALSE(page.ValidateScrewInputs());
+    EXPECT_EQ(page.conditions().glycolPercent, 10);
+    EXPECT_EQ(sink.messages(), (Messages{{"Cooling", kDifference}}));
+}
+
+struct ScrewChillerGlycolCase {
+    const char* launchText;
+    bool glycol;
+    float leavingWater;
+    int glycolBefore;
+    int glycolAfter;
+    bool notice;
+    bool switchedToGlycol;
+};
+
+TEST(ScrewChillerChecks, LowLeavingWaterRunsOnGlycol) {
+    const ScrewChillerGlycolCase cases[] = {
+        {"BREXAL", true, -2.5f, 0, 20, true, true},     {"BREXAL", true, -2.0f, 0, 18, true, true},
+        {"BREXAL", true, 3.9f, 0, 10, true, true},      {"BREXAL", true, -8, 0, 25, true, true},
+        {"BREXAL", true, 0.5f, 15, 15, false, true},    {"BREXAL", true, -2.5f, 30, 30, false, true},
+        {"BREXAL", false, 4, 0, 0, false, false},       {"BREXAL", false, 2, 0, 10, true, true},
+        {"10BREXAL", false, -2.5f, 0, 20, false, true},
+    };
+    for (const ScrewChillerGlycolCase& c : cases) {
+        SCOPED_TRACE(std::string(c.launchText) + " " + std::to_string(c.leavingWater));
+        test::RecordingSink sink;
+        SelectionPage page(DecodeLaunchText(c.launchText), sink);
+        page.clickScrew();
+        page.selectFluid(c.glycol);
+        if (c.glycol) page.setEditText(kGlycolEdit, std::to_string(c.glycolBefore));
+        ASSERT_TRUE(page.readControls());
+        page.conditions().coolingOutletTemp = c.leavingWater;
+
+        EXPECT_TRUE(page.ValidateScrewInputs());
+        EXPECT_EQ(page.conditions().glycolPercent, c.glycolAfter);
+        Messages expected;
+        if (c.notice) {
+            expected.push_back({"Cooling", "LWT is less than 4 degrees, the machine will use the glycol of " +
+                                               std::to_string(c.glycolAfter)});
+        }
+        EXPECT_EQ(sink.messages(), expected);
+        EXPECT_EQ(page.fluidListShowsGlycol(), c.switchedToGlycol);
+        EXPECT_EQ(page.conditions().fluidIsGlycol, c.switchedToGlycol);
+        EXPECT_EQ(page.isEnabled(kGlycolEdit), c.switchedToGlycol);
+        if (c.switchedToGlycol) {
+            EXPECT_EQ(page.editText(kGlycolEdit), std::to_string(c.glycolAfter));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace keld

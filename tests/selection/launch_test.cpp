@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "selection/launch_parameters.h"
+
+namespace keld {
+namespace {
+
+struct LaunchCase {
+    const char* text;
+    int firstDigit;
+    int secondDigit;
+    const char* brand;
+};
+
+TEST(LaunchText, DecodesDigitsAndBrand) {
+    const LaunchCase cases[] = {
+        {"", 0, 0, "Norvex"},
+        {"14BREXAL", 1, 4, "BREXAL"},
+        {"x", 0, 0, "Norvex"},
+        {"7", 7, 0, "Norvex"},
+        {"a9", 0, 9, "Norvex"},
+        {"brexal", 0, 0, "Norvex"},
+        {"04brexal", 0, 4, "Norvex"},
+        {"BREXAL", 0, 0, "BREXAL"},
+        {"20 for BREXAL customers", 2, 0, "BREXAL"},
+        {"BREXA", 0, 0, "Norvex"},
+        {"\xc3\xa9"
+         "5",
+         0, 0, "Norvex"},  // a non-ASCII first character is no digit
+    };
+    for (const LaunchCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        LaunchParameters launch = DecodeLaunchText(c.text);
+        EXPECT_EQ(launch.FirstDigit, c.firstDigit);
+        EXPECT_EQ(launch.SecondDigit, c.secondDigit);
+        EXPECT_EQ(launch.Brand, c.brand);
+        EXPECT_EQ(IsSecondBrand(launch), std::string(c.brand) == "BREXAL");
+    }
+}
+
+}  // namespace
+}  // namespace keld

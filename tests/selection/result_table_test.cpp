@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "selection/result_table.h"
+
+#include <gtest/gtest.h>
+
+namespace keld {
+namespace {
+
+// Adds a row the way a run does: the name, then the record id last.
+ModelResult* AddRow(ResultTable& table, int index, const std::string& name) {
+    table.insertRow(index, name);
+    const unsigned id = table.createRecord();
+    table.setCell(index, column::kRecordId, ResultTable::RecordIdText(id));
+    ModelResult* record = table.recordOfRow(index);
+    record->modelName = table.cell(index, column::kModel);
+    return record;
+}
+
+TEST(ResultTable, RowsOwnTheirRecordsThroughColumn20) {
+    ResultTable table;
+    ModelResult* first = AddRow(table, 0, "QTK130GN5-LQE");
+    ModelResult* second = AddRow(table, 1, "QTK260GN5-LQE");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(table.cell(0, column::kRecordId), "1");
+    EXPECT_EQ(table.cell(1, column::kRecordId), "2");
+    EXPECT_EQ(table.recordOfRow(1)->modelName, "QTK260GN5-LQE");
+    EXPECT_EQ(table.row(0)[column::kModel], "QTK130GN5-LQE");
+    EXPECT_EQ(table.row(0)[column::kCoolingCapacity], "");
+
+    table.FreeResultRecords();
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.recordOfRow(0), nullptr);
+    EXPECT_EQ(table.recordOfRow(1), nullptr);
+
+    table.deleteAllRows();
+    EXPECT_EQ(table.rowCount(), 0);
+    // Ids are not reused: a stale id text never finds a new run's record.
+    AddRow(table, 0, "QSK240GV5");
+    EXPECT_EQ(table.cell(0, column::kRecordId), "3");
+}
+
+TEST(ResultTable, IdsAreLowerCaseHex) {
+    ResultTable table;
+    for (int i = 0; i < 11; ++i) AddRow(table, i, "QHK" + std::to_string(i));
+    EXPECT_EQ(table.cell(9, column::kRecordId), "a");
+    EXPECT_EQ(table.recordOfRow(9)->modelName, "QHK9");
+    EXPECT_EQ(ResultTable::RecordIdText(0xBEEF), "beef");
+}
+
+TEST(ResultTable, Column20ThatNamesNoRecordGivesNone) {
+    const char* texts[] = {"", "0", "zz", "0x1", "-1", " 1", "1 ", "ffffffffff", "7f", "1g"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        ResultTable table;
+        AddRow(table, 0, "QTK090GN5-LQE");
+        table.setCell(0, column::kRecordId, text);
+        EXPECT_EQ(table.recordOfRow(0), nullptr);
+        table.FreeResultRecords();  // and freeing does not trip over it
+    }
+    ResultTable table;
+    AddRow(table, 0, "QTK090GN5-LQE");
+    table.setCell(0, column::kRecordId, "1");
+    EXPECT_NE(table.recordOfRow(0), nullptr);
+}
+
+TEST(ResultTable, IndexesOutsideTheTableAreRefused) {
+    ResultTable table;
+    AddRow(table, 0, "QTK090GN5-LQE");
+    EXPECT_THROW(table.row(1), std::out_of_range);
+    EXPECT_THROW(table.cell(-1, 0), std::out_of_range);
+    EXPECT_THROW(table.cell(0, column::kCount), std::out_of_range);
+    EXPECT_THROW(table.setCell(0, -1, "x"), std::out_of_range);
+    EXPECT_THROW(table.insertRow(2, "x"), std::out_of_range);
+    EXPECT_THROW(table.recordOfRow(5), std::out_of_range);
+    EXPECT_THROW(table.markRow(1), std::out_of_range);
+    EXPECT_EQ(table.rowCount(), 1);
+}
+
+TEST(ResultTable, TheMarkFollowsItsRowAndGoesWithTheRows) {
+    ResultTable table;
+    AddRow(table, 0, "A");
+    AddRow(table, 1, "B");
+    EXPECT_FALSE(table.markedRow());
+    table.markRow(1);
+    AddRow(table, 0, "C");
+    ASSERT_TRUE(table.markedRow());
+    EXPECT_EQ(table.cell(*table.markedRow(), column::kModel), "B");
+    AddRow(table, 3, "D");
+    EXPECT_EQ(*table.markedRow(), 2);
+    table.deleteAllRows();
+    EXPECT_FALSE(table.markedRow());
+}
+
+}  // namespace
+}  // namespace keld
