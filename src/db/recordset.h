@@ -1,32 +1,67 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace keld {
 
-// The whole result of one statement, held in memory, with a cursor.
-// Every operation on an unopened recordset (a statement that failed, or
-// after Close) raises DatabaseError; so does a field read without a current
-// row or of a column the result does not have.
+class ColumnSet;
+
+// The whole result of one statement, held in memory, with a cursor; filled
+// by PerformanceDatabase::OpenRecordset. Every operation on an unopened
+// recordset (a statement that failed, or after Close) raises DatabaseError;
+// so does a field read without a current row or of a column the result does
+// not have. Field names are matched without regard to ASCII case.
 class Recordset {
 public:
     int RecordCount() const;
+    // Before the first row: only an empty result is, as the cursor never
+    // moves backwards.
     bool IsBOF() const;
-    bool IsEOF() const;
+    bool IsEOF() const;  // after the last row
+    // MoveFirst and MoveLast on an empty result, and MoveNext after the last
+    // row, raise DatabaseError (no current record).
     void MoveFirst();
     void MoveLast();
     void MoveNext();
+    // Closes the result; closing an unopened recordset does nothing.
     void Close();
 
     int FieldCount() const;
     std::string FieldName(int index) const;  // table order
 
-    std::string ReadFieldText(const std::string& name) const;   // NULL reads as ""
-    double ReadFieldNumber(const std::string& name) const;      // longest leading number, else 0
-    double ReadFieldDouble(const std::string& name) const;      // NULL or non-number raises
+    // NULL reads as ""; integers without decimals, reals in their shortest
+    // form ("12.5"), text as stored.
+    std::string ReadFieldText(const std::string& name) const;
+    // The longest leading number of the text form, else 0 ("12,5" gives 12).
+    double ReadFieldNumber(const std::string& name) const;
+    // A real unchanged, an integer converted, a text that is entirely a
+    // finite number converted; NULL or anything else raises DatabaseError.
+    double ReadFieldDouble(const std::string& name) const;
 
-    // (private representation is the db layer's choice)
+private:
+    friend class RecordsetWriter;
+
+    struct Cell {
+        enum class Kind : unsigned char { Null, Integer, Real, Text, Blob };
+        Kind kind = Kind::Null;
+        std::int64_t integer = 0;
+        double real = 0.0;
+        std::string bytes;  // Text and Blob
+    };
+
+    void RequireOpen() const;
+    const Cell& CurrentCell(const std::string& name) const;
+
+    std::shared_ptr<const ColumnSet> columns_;  // null while unopened
+    // Row-major cells; the vector keeps its elements (and their text
+    // buffers) between statements, so a reused recordset rarely allocates.
+    std::vector<Cell> cells_;
+    int rowCount_ = 0;
+    int position_ = 0;
 };
 
 }  // namespace keld

@@ -5,10 +5,17 @@
 
 namespace keld {
 
-// Rounds to n significant digits (n is 3 or 4) and writes decimal text; the
-// runs parse it back so later arithmetic uses the shown value. Negative values
-// give their magnitude's text with a minus sign; NaN or infinity raise
-// std::domain_error.
+// Rounds to n significant digits and writes decimal text; the runs parse it
+// back so later arithmetic uses the shown value (n is 4 for most values, 3
+// for some). Rounding is half up on the binary value (add one half, take the
+// floor). Values of 1 and above keep their whole digits: with more than n of
+// them the fraction is dropped (12345.6 gives "12345"); otherwise n digits
+// are shown (12.3456 gives "12.35", 5 gives "5.000", 9.9996 gives "10.000").
+// Values below 1 keep five decimals while those hold at most n significant
+// digits (0.00123 gives "0.00123"), else n digits (0.123456 gives "0.1235").
+// A negative value gives its magnitude's text with a minus sign, unless that
+// text is all zeros; -0 reads as 0. NaN or infinity raise std::domain_error,
+// n outside 1..15 raises std::invalid_argument.
 std::string FormatSignificant(double value, int n);
 std::string FormatSignificant4(double value);
 

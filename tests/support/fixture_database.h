@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "db/performance_database.h"
+
 namespace keld::test {
 
 // The password every fixture uses unless a test asks for another one: the
 // one the program opens its performance database with.
-inline constexpr const char* kProgramPassword = "#kantobripu#";
+inline constexpr const char* kProgramPassword = kDatabasePassword;
 
 // A small performance database for one test: a fresh temporary directory
 // holding KELD_Vortan.tbs, built from SQL text and encrypted with `password`

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+// The correction tables: factors against one key (altitude, fouling, glycol,
+// leaving water temperature, flow ratio), read linearly between the keys.
+#include "db/database_error.h"
+#include "db/format_text.h"
+#include "db/lookups.h"
+#include "db/message_sink.h"
+#include "db/performance_database.h"
+#include "db/schema.h"
+
+namespace keld {
+namespace {
+
+constexpr const char* kReadDataErrorFormat = "读取数据出错:%s";
+
+struct KeyRow {
+    double value = 0.0;
+    double key = 0.0;
+};
+
+DatabaseError KeyOutsideTable(const std::string& table, const char* side, const std::string& keyColumn,
+                              float x) {
+    return DatabaseError(
+        database_error_code::kKeyOutsideTable,
+        FormatText("Table %s has no row %s %s = %f", table.c_str(), side, keyColumn.c_str(), x));
+}
+
+// "读取数据出错:%s": a correction factor could not be read; the lookup
+// then gives 0.
+double ReportReadError(PerformanceDatabase& db, const DatabaseError& error) {
+    db.messages().show(FormatText(kReadDataErrorFormat, DatabaseErrorText(error).c_str()), kApplicationTitle);
+    return 0.0;
+}
+
+}  // namespace
+
+double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueColumn, const std::string& table,
+                   const std::string& keyColumn) {
+    Recordset rows;
+    // Errors of the statements, the row count and the positioning reach the
+    // caller; only the reading of the rows is answered here.
+    db.OpenRecordset(rows, FormatText(schema::kKeyRowsAt, table.c_str(), keyColumn.c_str(), x));
+    if (rows.RecordCount() != 0) {
+        rows.MoveFirst();
+        try {
+            double result = 0.0;
+            for (; !rows.IsEOF(); rows.MoveNext()) result = rows.ReadFieldNumber(valueColumn);
+            return result;
+        } catch (const DatabaseError& error) {
+            return ReportReadError(db, error);
+        }
+    }
+
+    db.OpenRecordset(rows, FormatText(schema::kKeyRowsAbove, table.c_str(), keyColumn.c_str(), x));
+    if (!rows.IsBOF()) rows.MoveFirst();
+    bool haveUpper = false;
+    KeyRow upper;
+    try {
+        if (!rows.IsEOF()) {
+            upper = {rows.ReadFieldNumber(valueColumn), rows.ReadFieldNumber(keyColumn)};
+            haveUpper = true;
+        }
+    } catch (const DatabaseError& error) {
+        return ReportReadError(db, error);
+    }
+    if (!haveUpper) throw KeyOutsideTable(table, "above", keyColumn, x);
+
+    db.OpenRecordset(rows, FormatText(schema::kKeyRowsBelow, table.c_str(), keyColumn.c_str(), x));
+    if (!rows.IsBOF()) rows.MoveLast();
+    bool haveLower = false;
+    KeyRow lower;
+    try {
+        for (; !rows.IsEOF(); rows.MoveNext()) {
+            lower = {rows.ReadFieldNumber(valueColumn), rows.ReadFieldNumber(keyColumn)};
+            haveLower = true;
+        }
+    } catch (const DatabaseError& error) {
+        return ReportReadError(db, error);
+    }
+    if (!haveLower) throw KeyOutsideTable(table, "below", keyColumn, x);
+
+    return lower.value + (upper.value - lower.value) / (upper.key - lower.key) * (x - lower.key);
+}
+
+}  // namespace keld

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "db/number_text.h"
+
+#include <locale.h>
+#include <stdlib.h>
+
+#include <charconv>
+#include <cmath>
+
+namespace keld {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view SkipLeadingBlanks(std::string_view text) {
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) ++start;
+    return text.substr(start);
+}
+
+// Length of the number at the start of `text` (no blanks skipped), 0 if none.
+size_t NumberLength(std::string_view text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    // An exponent counts only with at least one digit: "2e" reads as 2.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t e = i + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+        if (e < text.size() && IsDigit(text[e])) {
+            while (e < text.size() && IsDigit(text[e])) ++e;
+            i = e;
+        }
+    }
+    return i;
+}
+
+// Converts a text NumberLength has accepted in full. strtod gives the
+// overflow to infinity and the underflow to zero that a reader expects; it
+// runs on a terminated copy and in the "C" locale so that neither the rest of
+// the field nor the user's decimal comma can change the result.
+double ConvertNumber(std::string_view number) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    std::string copy(number);
+    return cLocale != locale_t{} ? strtod_l(copy.c_str(), nullptr, cLocale) : strtod(copy.c_str(), nullptr);
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    text = SkipLeadingBlanks(text);
+    size_t length = NumberLength(text);
+    return length == 0 ? 0.0 : ConvertNumber(text.substr(0, length));
+}
+
+bool ParseWholeNumber(std::string_view text, double& value) {
+    text = SkipLeadingBlanks(text);
+    size_t length = NumberLength(text);
+    if (length == 0) return false;
+    for (char c : text.substr(length)) {
+        if (!IsBlank(c)) return false;
+    }
+    value = ConvertNumber(text.substr(0, length));
+    return true;
+}
+
+std::string IntegerText(std::int64_t value) {
+    char buffer[24];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string RealText(double value) {
+    if (value == 0.0) return "0";  // also for -0.0
+    // 64 bytes hold the longest shortest-round-trip text in either notation
+    // (at most 17 significant digits, 21 leading zeros for 1e-5, a sign).
+    char buffer[64];
+    double magnitude = std::fabs(value);
+    auto result = magnitude >= 1e-5 && magnitude < 1e15
+                      ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                      : std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace keld

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: MIT
+#include "db/performance_database.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "db/format_text.h"
+#include "db/message_sink.h"
+#include "db/recordset_writer.h"
+#include "db/statement_cache.h"
+
+namespace keld {
+namespace {
+
+// A run sends about a hundred distinct texts; this keeps those of several
+// runs at different conditions, in a few hundred kilobytes.
+constexpr size_t kCachedStatements = 512;
+
+std::string QuotedLiteral(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c;
+        if (c == '\'') quoted += '\'';
+    }
+    return quoted + "'";
+}
+
+// The first value of a one-column query ("" for no row), or the engine's error.
+int QueryFirstText(sqlite3* db, const char* sql, std::string& answer) {
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(statement);
+        answer.clear();
+        if (rc == SQLITE_ROW) {
+            const unsigned char* text = sqlite3_column_text(statement, 0);
+            if (text != nullptr) answer = reinterpret_cast<const char*>(text);
+        }
+        if (rc == SQLITE_ROW || rc == SQLITE_DONE) rc = SQLITE_OK;
+    }
+    sqlite3_finalize(statement);
+    return rc;
+}
+
+std::string OpenFailure(const std::string& path, int rc, sqlite3* db) {
+    const char* engineText = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    switch (rc & 0xFF) {
+        case SQLITE_CANTOPEN: {
+            std::error_code ignored;
+            if (!std::filesystem::exists(path, ignored)) {
+                return FormatText("Could not find the performance database \"%s\".", path.c_str());
+            }
+            break;
+        }
+        case SQLITE_NOTADB:
+            return FormatText(
+                "The file \"%s\" is not the performance database, or its password does not match (%s).",
+                path.c_str(), engineText);
+        case SQLITE_CORRUPT:
+            return FormatText("The performance database \"%s\" is damaged (%s).", path.c_str(), engineText);
+        default:
+            break;
+    }
+    return FormatText("Cannot open the performance database \"%s\" (%s).", path.c_str(), engineText);
+}
+
+void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Cell& cell) {
+    using Kind = RecordsetWriter::Cell::Kind;
+    switch (sqlite3_column_type(statement, column)) {
+        case SQLITE_INTEGER:
+            cell.kind = Kind::Integer;
+            cell.integer = sqlite3_column_int64(statement, column);
+            return;
+        case SQLITE_FLOAT:
+            cell.kind = Kind::Real;
+            cell.real = sqlite3_column_double(statement, column);
+            return;
+        case SQLITE_TEXT:
+        case SQLITE_BLOB: {
+            bool text = sqlite3_column_type(statement, column) == SQLITE_TEXT;
+            const void* bytes = text ? static_cast<const void*>(sqlite3_column_text(statement, column))
+                                     : sqlite3_column_blob(statement, column);
+            int size = sqlite3_column_bytes(statement, column);
+            cell.kind = text ? Kind::Text : Kind::Blob;
+            if (bytes != nullptr && size > 0) {
+                cell.bytes.assign(static_cast<const char*>(bytes), static_cast<size_t>(size));
+            } else {
+                cell.bytes.clear();
+            }
+            return;
+        }
+        default:
+            cell.kind = Kind::Null;
+            return;
+    }
+}
+
+// Steps the statement to its end into `target`; SQLITE_DONE when all rows
+// were read.
+int ReadRows(StatementCache::Entry& entry, Recordset& target) {
+    sqlite3_stmt* statement = entry.statement;
+    int rc = sqlite3_step(statement);
+    // The first step is where the engine re-prepares after a schema change.
+    if (sqlite3_column_count(statement) != entry.columns->size()) StatementCache::RefreshColumns(entry);
+    RecordsetWriter::Begin(target, entry.columns);
+    const int columns = entry.columns->size();
+    size_t cellIndex = 0;
+    int rows = 0;
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement), ++rows) {
+        for (int column = 0; column < columns; ++column) {
+            StoreCell(statement, column, RecordsetWriter::AddCell(target, cellIndex++));
+        }
+    }
+    if (rc == SQLITE_DONE) RecordsetWriter::Finish(target, rows);
+    return rc;
+}
+
+}  // namespace
+
+std::string DatabasePathIn(const std::string& moduleDirectory) {
+    return moduleDirectory + "/" + kDatabaseFileName;
+}
+
+// The engine handle is declared before the statement cache so that it is
+// closed only after every cached statement has been finalized.
+struct PerformanceDatabase::Connection {
+    struct Handle {
+        ~Handle() { sqlite3_close(db); }
+        sqlite3* db;
+    };
+
+    explicit Connection(sqlite3* db) : handle{db}, statements(db, kCachedStatements) {}
+
+    Handle handle;
+    StatementCache statements;
+};
+
+PerformanceDatabase::PerformanceDatabase(MessageSink& messages) : messages_(messages) {}
+
+PerformanceDatabase::~PerformanceDatabase() = default;
+
+bool PerformanceDatabase::OpenDatabase(const std::string& path) {
+    connection_.reset();
+    std::string failure = Connect(path);
+    if (!failure.empty()) {
+        connection_.reset();
+        messages_.show(failure, kApplicationTitle);
+        return false;
+    }
+    return true;
+}
+
+std::string PerformanceDatabase::Connect(const std::string& path) {
+    // Read-only and without SQLITE_OPEN_CREATE: a missing file stays missing,
+    // and no statement can change the file.
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    connection_ = std::make_unique<Connection>(db);  // closes the handle on every path
+    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
+
+    std::string key = "PRAGMA key = " + QuotedLiteral(kDatabasePassword) + ";";
+    rc = sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
+
+    // The key is checked only when a page is read. A whole-file check finds a
+    // wrong password, another kind of file and a damaged or truncated copy
+    // now, at start-up, instead of in the middle of a selection.
+    std::string answer;
+    rc = QueryFirstText(db, "PRAGMA quick_check(1)", answer);
+    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
+    if (answer != "ok") {
+        // The engine heads its report with the schema name; the page is what tells.
+        const std::string heading = "*** in database main ***\n";
+        if (answer.rfind(heading, 0) == 0) answer.erase(0, heading.size());
+        return FormatText("The performance database \"%s\" is damaged (%s).", path.c_str(), answer.c_str());
+    }
+    // An empty file reads as a database without tables.
+    rc = QueryFirstText(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", answer);
+    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
+    if (answer == "0") return FormatText("The performance database \"%s\" holds no tables.", path.c_str());
+    return {};
+}
+
+void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sql) {
+    RecordsetWriter::Clear(target);
+    if (!connection_) {
+        messages_.show("The performance database is not open.", kApplicationTitle);
+        return;
+    }
+    sqlite3* db = connection_->handle.db;
+    StatementCache::Entry* entry = connection_->statements.Find(sql);
+    if (entry == nullptr) {
+        messages_.show(sqlite3_errcode(db) != SQLITE_OK ? sqlite3_errmsg(db) : "The statement text is empty.",
+                       kApplicationTitle);
+        return;
+    }
+    int rc = ReadRows(*entry, target);
+    std::string failure = rc != SQLITE_DONE ? sqlite3_errmsg(db) : "";
+    sqlite3_reset(entry->statement);
+    if (rc != SQLITE_DONE) {
+        RecordsetWriter::Clear(target);
+        messages_.show(failure, kApplicationTitle);
+    }
+}
+
+}  // namespace keld

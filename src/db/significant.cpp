@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "db/significant.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+#include "db/format_text.h"
+
+namespace keld {
+namespace {
+
+// Exact in a double for every power the formatter needs (at most 10^15).
+double PowerOfTen(int exponent) {
+    double power = 1.0;
+    for (int i = 0; i < exponent; ++i) power *= 10.0;
+    return power;
+}
+
+// floor(value * 10^decimals + 1/2): half up on the binary value. 64 bits hold
+// every result, as value * 10^decimals stays below 10^16 here.
+std::int64_t RoundHalfUp(double value, int decimals) {
+    return static_cast<std::int64_t>(std::floor(value * PowerOfTen(decimals) + 0.5));
+}
+
+std::string Digits(std::int64_t number, size_t minimumLength) {
+    std::string digits = FormatText("%lld", static_cast<long long>(number));
+    if (digits.size() < minimumLength) digits.insert(0, minimumLength - digits.size(), '0');
+    return digits;
+}
+
+bool ReadsAsZero(const std::string& text) { return text.find_first_not_of("0.") == std::string::npos; }
+
+std::string FormatNonNegative(double value, int n) {
+    const std::string fiveDecimals = FormatText("%.5f", value);
+    const size_t k = fiveDecimals.find('.');  // digits before the point
+    const std::string integerPart = fiveDecimals.substr(0, k);
+
+    if (integerPart != "0") {
+        if (static_cast<int>(k) > n) return integerPart;
+        if (static_cast<int>(k) == n) return Digits(RoundHalfUp(value, 0), 1);
+        // Fewer whole digits than n: n - k decimals. A carry into a new
+        // leading digit (9.9996 -> 10.000) lengthens the whole part only.
+        const int decimals = n - static_cast<int>(k);
+        std::string digits = Digits(RoundHalfUp(value, decimals), static_cast<size_t>(decimals) + 1);
+        digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
+        return digits;
+    }
+
+    // Below 1: G digits in the first five decimals, leading zeros dropped.
+    const auto scaled = static_cast<std::int64_t>(value * 100000.0);
+    const int g = static_cast<int>(FormatText("%lld", static_cast<long long>(scaled)).size());
+    if (g <= n) return fiveDecimals;
+    const int decimals = n + 5 - g;
+    const std::int64_t rounded = RoundHalfUp(value, decimals);
+    if (rounded >= RoundHalfUp(1.0, decimals)) return "1." + std::string(static_cast<size_t>(decimals), '0');
+    return "0." + Digits(rounded, static_cast<size_t>(decimals));
+}
+
+}  // namespace
+
+std::string FormatSignificant(double value, int n) {
+    if (!std::isfinite(value)) throw std::domain_error("FormatSignificant: the value is not a finite number");
+    if (n < 1 || n > 15) throw std::invalid_argument("FormatSignificant: n must lie between 1 and 15");
+    if (value < 0.0) {
+        std::string magnitude = FormatNonNegative(-value, n);
+        return ReadsAsZero(magnitude) ? magnitude : "-" + magnitude;
+    }
+    return FormatNonNegative(value == 0.0 ? 0.0 : value, n);
+}
+
+std::string FormatSignificant4(double value) { return FormatSignificant(value, 4); }
+
+}  // namespace keld

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+// Performance grids: exact points, the not-available marker, bilinear
+// interpolation and the points outside a grid.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/database_error.h"
+#include "db/lookups.h"
+#include "db/performance_database.h"
+#include "support/opened_fixture.h"
+#include "support/recording_sink.h"
+
+namespace keld {
+namespace {
+
+using test::OpenedFixture;
+using test::RecordingSink;
+
+// Rows stored out of LWT order, columns out of OAT order; "0" marks the
+// missing point (45 °C, 7 °C), "0.0" is an ordinary zero.
+constexpr const char* kGrids =
+    "create table [CapacityTest&GN5](LWT REAL, [35OAT], [25OAT], [-5OAT], [7_5OAT], [45OAT]);"
+    "insert into [CapacityTest&GN5] values (9, 1.1, 1.2, 1.4, '0.0', 0.9),"
+    " (5, 0.9, 1.0, 1.2, 1.1, 0.8), (7, 1.0, 1.1, 1.3, 1.2, '0');"
+    "create table Twice(LWT REAL, [25OAT], [35OAT]);"
+    "insert into Twice values (5, 1.0, 0.9), (7, 1.1, 1.0), (7, 2.1, 2.0), (9, 1.2, 1.1);"
+    "create table NoAmbient(LWT REAL, Capacity REAL);"
+    "insert into NoAmbient values (7, 1.0);";
+
+constexpr const char* kGrid = "CapacityTest&GN5";
+
+class GridLookupTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { shared_ = std::make_unique<OpenedFixture>(kGrids); }
+    static void TearDownTestSuite() { shared_.reset(); }
+    void SetUp() override { shared_->sink.clear(); }
+
+    float Lookup(const std::string& table, float oat, float lwt) {
+        return static_cast<float>(LookupOatLwt(shared_->db, table, oat, lwt));
+    }
+
+    static inline std::unique_ptr<OpenedFixture> shared_;
+    const RecordingSink& sink_ = shared_->sink;
+};
+
+TEST_F(GridLookupTest, GridPointGivesTheCellPlusAHairAboveZero) {
+    // 5e-8 is half an ulp and more below 1, nothing from 1 on.
+    EXPECT_EQ(Lookup(kGrid, 35, 5), std::nextafter(0.9f, 1.0f));
+    EXPECT_EQ(Lookup(kGrid, 25, 7), 1.1f);
+    EXPECT_EQ(Lookup(kGrid, -5, 9), 1.4f);
+    EXPECT_EQ(Lookup(kGrid, 7.5f, 5), 1.1f);
+    EXPECT_EQ(Lookup(kGrid, 7.5f, 9), static_cast<float>(5e-8));  // "0.0" is data
+    EXPECT_EQ(Lookup(kGrid, 45, 7), 0.0f);                        // "0" is not
+    EXPECT_TRUE(sink_.messages().empty());
+}
+
+TEST_F(GridLookupTest, AmbientWithinTheToleranceReadsTheColumn) {
+    EXPECT_EQ(Lookup(kGrid, 35.000004f, 5), std::nextafter(0.9f, 1.0f));
+    float justBeyond = Lookup(kGrid, 35.00002f, 5);  // interpolated towards 45 °C
+    EXPECT_LT(justBeyond, 0.9f);
+    EXPECT_NEAR(justBeyond, 0.8999998, 1e-7);
+}
+
+TEST_F(GridLookupTest, InterpolatesBetweenColumnsAndRows) {
+    EXPECT_FLOAT_EQ(Lookup(kGrid, 30, 5), 0.95f);  // along one row
+    EXPECT_FLOAT_EQ(Lookup(kGrid, 25, 8), 1.15f);  // between rows at a column
+    EXPECT_FLOAT_EQ(Lookup(kGrid, 30, 6), 1.0f);   // mean of four cells
+    EXPECT_FLOAT_EQ(Lookup(kGrid, 1.25f, 5.5f), 1.175f);
+}
+
+TEST_F(GridLookupTest, MissingNeighbourMakesThePointUnavailable) {
+    EXPECT_EQ(Lookup(kGrid, 40, 7), 0.0f);  // between 35 °C and the missing 45 °C
+    EXPECT_EQ(Lookup(kGrid, 45, 8), 0.0f);  // the 9 °C row has data, the 7 °C row none
+}
+
+TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
+    EXPECT_EQ(Lookup("Twice", 35, 7), 0.0f);
+    ASSERT_EQ(sink_.messages().size(), 1u);
+    EXPECT_EQ(sink_.messages()[0], (RecordingSink::Message{"JVT", "DATA ERROR!"}));
+    // Between rows the first of the two 7 °C rows serves without complaint.
+    EXPECT_FLOAT_EQ(Lookup("Twice", 35, 6), 0.95f);
+    EXPECT_EQ(sink_.messages().size(), 1u);
+}
+
+TEST_F(GridLookupTest, LeavingWaterOutsideTheRowsRaisesADatabaseError) {
+    for (float lwt : {4.0f, 9.5f}) {
+        try {
+            Lookup(kGrid, 35, lwt);
+            ADD_FAILURE() << "no error for LWT " << lwt;
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.code(), database_error_code::kNoCurrentRecord);
+            EXPECT_NE(DatabaseErrorText(error).find("LWT"), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST_F(GridLookupTest, AmbientOutsideTheColumnsIsAnInvalidArgument) {
+    for (float oat : {45.1f, -5.1f}) {
+        try {
+            Lookup(kGrid, oat, 7);
+            ADD_FAILURE() << "no error for OAT " << oat;
+        } catch (const InvalidArgumentError& error) {
+            EXPECT_STREQ(error.what(), "遇到不适当的参数。");
+        }
+    }
+    EXPECT_THROW(Lookup("NoAmbient", 35, 7), InvalidArgumentError);
+    EXPECT_TRUE(sink_.messages().empty());
+}
+
+TEST_F(GridLookupTest, MissingGridTableShowsTheEngineTextThenRaises) {
+    EXPECT_THROW(Lookup("PowerQTK090&180GN5", 35, 7), DatabaseError);
+    ASSERT_EQ(sink_.messages().size(), 1u);
+    EXPECT_EQ(sink_.messages()[0].text, "no such table: PowerQTK090&180GN5");
+}
+
+// Column layout of a grid table -> its OatColumnList.
+struct ColumnOrderCase {
+    const char* columns;
+    std::vector<std::string> list;
+};
+
+class OatColumnListTest : public testing::TestWithParam<ColumnOrderCase> {};
+
+TEST_P(OatColumnListTest, OrdersTheAmbientsByTheirWholeDegrees) {
+    OpenedFixture grid(std::string("create table Grid(") + GetParam().columns + ");");
+    grid.db.OpenRecordset(grid.db.CurrentRecordset(), "select * from [Grid] where [LWT]=7.000000 ");
+    EXPECT_EQ(BuildOatColumnList(grid.db.CurrentRecordset()), GetParam().list);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, OatColumnListTest,
+    testing::Values(ColumnOrderCase{"LWT, [35OAT], [25OAT], [-5OAT], [7_5OAT], [45OAT]",
+                                    {"-5", "7.5", "25", "35", "45"}},
+                    ColumnOrderCase{"[20OAT], LWT, [10OAT], Remark", {"10", "20"}},
+                    ColumnOrderCase{"LWT, [-5OAT], [-10OAT], [0OAT]", {"-10", "-5", "0"}},
+                    // Same whole degree: the rule keeps the later one after the earlier.
+                    ColumnOrderCase{"LWT, [7_5OAT], [7_2OAT]", {"7.5", "7.2"}}, ColumnOrderCase{"LWT", {}}));
+
+TEST(NotAvailableCellTest, OnlyTheTextZeroMarksAMissingPoint) {
+    EXPECT_TRUE(NotAvailableCell("0"));
+    for (const char* text : {"0.0", "", "00", " 0", "0 ", "-0"}) EXPECT_FALSE(NotAvailableCell(text)) << text;
+}
+
+}  // namespace
+}  // namespace keld

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// Correction tables: exact keys, interpolation between keys, duplicated
+// keys, read errors and keys outside a table.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "db/database_error.h"
+#include "db/lookups.h"
+#include "db/performance_database.h"
+#include "support/opened_fixture.h"
+
+namespace keld {
+namespace {
+
+using test::OpenedFixture;
+using test::RecordingSink;
+
+// Altitude factors in ascending key order, 1000 m twice.
+constexpr const char* kCorrections =
+    "create table High(Highth REAL, Capacity REAL, PowerC REAL);"
+    "insert into High values (0, 1.0, 1.0), (500, 0.98, 1.01), (1000, 0.96, 1.02),"
+    " (1000, 0.955, 1.025), (1800, 0.9, 1.05);";
+
+class KeyLookupTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { shared_ = std::make_unique<OpenedFixture>(kCorrections); }
+    static void TearDownTestSuite() { shared_.reset(); }
+    void SetUp() override { shared_->sink.clear(); }
+
+    double Altitude(float metres, const std::string& column = "Capacity") {
+        return LookupByKey(db_, metres, column, "High", "Highth");
+    }
+
+    static inline std::unique_ptr<OpenedFixture> shared_;
+    const RecordingSink& sink_ = shared_->sink;
+    PerformanceDatabase& db_ = shared_->db;
+};
+
+TEST_F(KeyLookupTest, ExactKeyReadsItsRowAndTheLastOfEqualKeys) {
+    EXPECT_EQ(Altitude(500), 0.98);
+    EXPECT_EQ(Altitude(0, "PowerC"), 1.0);
+    EXPECT_EQ(Altitude(1000), 0.955);
+    EXPECT_EQ(Altitude(1800, "PowerC"), 1.05);
+    EXPECT_TRUE(sink_.messages().empty());
+}
+
+TEST_F(KeyLookupTest, InterpolatesBetweenTheNearestKeys) {
+    EXPECT_DOUBLE_EQ(Altitude(250), 0.99);
+    EXPECT_DOUBLE_EQ(Altitude(750, "PowerC"), 1.015);
+    // Below 1400 m the last of the two 1000 m rows is the neighbour.
+    EXPECT_DOUBLE_EQ(Altitude(1400), 0.9275);
+}
+
+TEST_F(KeyLookupTest, MissingValueColumnShowsTheReadErrorAndGivesZero) {
+    EXPECT_EQ(Altitude(500, "HotCapacity"), 0.0);
+    EXPECT_EQ(Altitude(250, "HotCapacity"), 0.0);
+    ASSERT_EQ(sink_.messages().size(), 2u);
+    for (const auto& message : sink_.messages()) {
+        EXPECT_EQ(message.caption, "JVT");
+        EXPECT_EQ(message.text, "读取数据出错:The result has no field named \"HotCapacity\".");
+    }
+}
+
+TEST_F(KeyLookupTest, KeyOutsideTheTableRaisesAnErrorNamingIt) {
+    for (float metres : {2000.0f, -10.0f}) {
+        try {
+            Altitude(metres);
+            ADD_FAILURE() << "no error at " << metres << " m";
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.code(), database_error_code::kKeyOutsideTable);
+            std::string text = DatabaseErrorText(error);
+            EXPECT_NE(text.find("High"), std::string::npos) << text;
+            EXPECT_NE(text.find("Highth"), std::string::npos) << text;
+            EXPECT_NE(text.find(metres > 0 ? "above Highth = 2000.000000" : "below Highth = -10.000000"),
+                      std::string::npos)
+                << text;
+        }
+    }
+    EXPECT_TRUE(sink_.messages().empty());
+}
+
+TEST_F(KeyLookupTest, MissingTableOrKeyColumnShowsTheEngineTextThenRaises) {
+    EXPECT_THROW(LookupByKey(db_, 0.018f, "Capacity", "Dirt", "Dirt"), DatabaseError);
+    EXPECT_THROW(LookupByKey(db_, 500, "Capacity", "High", "Height"), DatabaseError);
+    ASSERT_EQ(sink_.messages().size(), 2u);
+    EXPECT_EQ(sink_.messages()[0].text, "no such table: Dirt");
+    EXPECT_EQ(sink_.messages()[1].text, "no such column: Height");
+    EXPECT_EQ(Altitude(500), 0.98);  // the connection goes on
+}
+
+TEST_F(KeyLookupTest, WalkOfTheCurrentRecordsetSurvivesLookups) {
+    Recordset& walk = db_.CurrentRecordset();
+    db_.OpenRecordset(walk, "select * from High order by Highth");
+    double sum = 0.0;
+    // The first four rows; 1 m beyond the last one lies outside the table.
+    for (int row = 0; row < 4; ++row, walk.MoveNext()) {
+        sum += Altitude(static_cast<float>(walk.ReadFieldNumber("Highth")) + 1.0f, "PowerC");
+        sum += walk.ReadFieldNumber("Capacity");
+    }
+    ASSERT_FALSE(walk.IsEOF());
+    EXPECT_EQ(walk.ReadFieldNumber("Highth"), 1800.0);
+    EXPECT_NEAR(sum, (1.00002 + 1.01002 + 2 * 1.02503125) + (1.0 + 0.98 + 0.96 + 0.955), 1e-9);
+    EXPECT_TRUE(sink_.messages().empty());
+}
+
+}  // namespace
+}  // namespace keld

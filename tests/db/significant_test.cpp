@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "db/significant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace keld {
+namespace {
+
+struct SignificantCase {
+    double value;
+    int n;
+    const char* text;
+};
+
+class FormatSignificantTest : public testing::TestWithParam<SignificantCase> {};
+
+TEST_P(FormatSignificantTest, WritesTheRoundedText) {
+    const SignificantCase& c = GetParam();
+    EXPECT_EQ(FormatSignificant(c.value, c.n), c.text) << "value " << c.value << ", n " << c.n;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FormatSignificantTest,
+                         testing::Values(
+                             // At and above 1: n digits, whole digits beyond n kept, fraction dropped.
+                             SignificantCase{12.3456, 4, "12.35"}, SignificantCase{123.456, 4, "123.5"},
+                             SignificantCase{1234.5, 4, "1235"},  // half up, where printf would round to even
+                             SignificantCase{12345.6, 4, "12345"}, SignificantCase{5, 4, "5.000"},
+                             SignificantCase{1, 3, "1.00"}, SignificantCase{9999.6, 4, "10000"},
+                             // Carries into a new leading digit.
+                             SignificantCase{99.996, 4, "100.00"}, SignificantCase{9.9996, 4, "10.000"},
+                             SignificantCase{0.999996, 4, "1.000"},  // five decimals already read 1.00000
+                             // Below 1: five decimals while they hold at most n digits.
+                             SignificantCase{0.123456, 4, "0.1235"}, SignificantCase{0.0123456, 4, "0.01235"},
+                             SignificantCase{0.00123, 4, "0.00123"}, SignificantCase{0.018, 3, "0.0180"},
+                             SignificantCase{0.5, 4, "0.5000"}, SignificantCase{0.00001, 4, "0.00001"},
+                             SignificantCase{0.000004, 4, "0.00000"}, SignificantCase{0.09996, 3, "0.1000"},
+                             SignificantCase{0.99996, 4, "1.0000"}, SignificantCase{0.0, 4, "0.00000"},
+                             // Large values keep every whole digit, no integer overflow.
+                             SignificantCase{123456789012.7, 4, "123456789012"},
+                             SignificantCase{1e15, 4, "1000000000000000"},
+                             SignificantCase{999999999999999.9, 3, "999999999999999"},
+                             SignificantCase{123456.7, 15, "123456.700000000"},
+                             // Negative values: the magnitude's text with a sign; zero stays unsigned.
+                             SignificantCase{-12.3456, 4, "-12.35"}, SignificantCase{-0.018, 3, "-0.0180"},
+                             SignificantCase{-1e15, 4, "-1000000000000000"},
+                             SignificantCase{-0.0, 4, "0.00000"}, SignificantCase{-0.000001, 4, "0.00000"}));
+
+TEST(FormatSignificant4Test, IsFourDigits) {
+    EXPECT_EQ(FormatSignificant4(12.3456), "12.35");
+    EXPECT_EQ(FormatSignificant4(0.09996), "0.09996");
+}
+
+TEST(FormatSignificantTest, RefusesWhatItCannotWrite) {
+    EXPECT_THROW(FormatSignificant(std::numeric_limits<double>::quiet_NaN(), 4), std::domain_error);
+    EXPECT_THROW(FormatSignificant(std::numeric_limits<double>::infinity(), 4), std::domain_error);
+    EXPECT_THROW(FormatSignificant(-std::numeric_limits<double>::infinity(), 3), std::domain_error);
+    EXPECT_THROW(FormatSignificant(1.0, 0), std::invalid_argument);
+    EXPECT_THROW(FormatSignificant(1.0, 16), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace keld
