@@ -3,6 +3,7 @@
 // document information. Drawing is in pdflib_drawing.cpp.
 #include "reports/pdflib.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <utility>
@@ -80,9 +81,13 @@ void PDFlib::Impl::requireDocument(const std::string& context) {
     if (doc == nullptr) fail(HPDF_INVALID_DOCUMENT, 0, context);
 }
 
-void PDFlib::Impl::requirePage(const std::string& context) {
+void PDFlib::Impl::requirePage(const std::string& context, std::initializer_list<float> numbers) {
     requireDocument(context);
     if (page == nullptr) fail(HPDF_INVALID_PAGE, 0, context);
+    for (float number : numbers) {
+        if (!std::isfinite(number))
+            fail(HPDF_PAGE_OUT_OF_RANGE, 0, context + " with a number that is not finite");
+    }
 }
 
 void PDFlib::Impl::dropDocument() {

@@ -85,7 +85,7 @@ int PDFlib::findfont(const std::string& name, const std::string& encoding, int /
 
 void PDFlib::setfont(int font, float size) {
     Impl& d = *impl_;
-    d.requirePage("setfont");
+    d.requirePage("setfont", {size});
     HPDF_Font haruFont = d.font(font, "font handle");
     d.beginCall();
     d.check(HPDF_Page_SetFontAndSize(d.page, haruFont, size), "size " + std::to_string(size));
@@ -100,21 +100,21 @@ void PDFlib::show(const std::string& text) {
 
 void PDFlib::show_xy(const std::string& text, float x, float y) {
     Impl& d = *impl_;
-    d.requirePage("show_xy");
+    d.requirePage("show_xy", {x, y});
     d.beginCall();
     d.showText(text, {x, y});
 }
 
 void PDFlib::set_text_pos(float x, float y) {
     Impl& d = *impl_;
-    d.requirePage("set_text_pos");
+    d.requirePage("set_text_pos", {x, y});
     d.textPosition = {x, y};
 }
 
 void PDFlib::setcolor(const std::string& type, const std::string& colorspace, float c1, float c2, float c3,
                       float c4) {
     Impl& d = *impl_;
-    d.requirePage("setcolor");
+    d.requirePage("setcolor", {c1, c2, c3, c4});
     const bool fill = type == "fill" || type == "both";
     const bool stroke = type == "stroke" || type == "both";
     if (!fill && !stroke) d.fail(HPDF_INVALID_PARAMETER, 0, "colour type " + type);
@@ -127,24 +127,26 @@ void PDFlib::setcolor(const std::string& type, const std::string& colorspace, fl
 }
 
 void PDFlib::setlinewidth(float width) {
-    impl_->pageCall("setlinewidth", [&](HPDF_Page page) { return HPDF_Page_SetLineWidth(page, width); });
+    impl_->pageCall("setlinewidth", {width},
+                    [&](HPDF_Page page) { return HPDF_Page_SetLineWidth(page, width); });
 }
 
 void PDFlib::moveto(float x, float y) {
-    impl_->pageCall("moveto", [&](HPDF_Page page) { return HPDF_Page_MoveTo(page, x, y); });
+    impl_->pageCall("moveto", {x, y}, [&](HPDF_Page page) { return HPDF_Page_MoveTo(page, x, y); });
 }
 
 void PDFlib::lineto(float x, float y) {
-    impl_->pageCall("lineto", [&](HPDF_Page page) { return HPDF_Page_LineTo(page, x, y); });
+    impl_->pageCall("lineto", {x, y}, [&](HPDF_Page page) { return HPDF_Page_LineTo(page, x, y); });
 }
 
 void PDFlib::rect(float x, float y, float width, float height) {
-    impl_->pageCall("rect", [&](HPDF_Page page) { return HPDF_Page_Rectangle(page, x, y, width, height); });
+    impl_->pageCall("rect", {x, y, width, height},
+                    [&](HPDF_Page page) { return HPDF_Page_Rectangle(page, x, y, width, height); });
 }
 
-void PDFlib::stroke() { impl_->pageCall("stroke", HPDF_Page_Stroke); }
+void PDFlib::stroke() { impl_->pageCall("stroke", {}, HPDF_Page_Stroke); }
 
-void PDFlib::fill() { impl_->pageCall("fill", HPDF_Page_Fill); }
+void PDFlib::fill() { impl_->pageCall("fill", {}, HPDF_Page_Fill); }
 
 int PDFlib::open_image_file(const std::string& type, const std::string& path,
                             const std::string& /*stringParam*/, int /*intParam*/) {
@@ -162,7 +164,9 @@ int PDFlib::open_image_file(const std::string& type, const std::string& path,
 
 void PDFlib::place_image(int image, float x, float y, float scale) {
     Impl& d = *impl_;
-    d.requirePage("place_image");
+    d.requirePage("place_image", {x, y, scale});
+    // A zero scale would place the image through a singular matrix.
+    if (scale == 0) d.fail(HPDF_PAGE_OUT_OF_RANGE, 0, "place_image at scale 0");
     HPDF_Image haruImage = d.image(image, "image handle");
     const float width = static_cast<float>(HPDF_Image_GetWidth(haruImage)) * scale;
     const float height = static_cast<float>(HPDF_Image_GetHeight(haruImage)) * scale;

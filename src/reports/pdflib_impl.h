@@ -3,6 +3,7 @@
 
 #include <hpdf.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -56,12 +57,14 @@ struct PDFlib::Impl {
     // Calls out of order: libharu has no notion of them, so they are raised
     // here with the codes it uses for a missing document or page.
     void requireDocument(const std::string& context);
-    void requirePage(const std::string& context);
+    // Also refuses numbers that are not finite: libharu would write them into
+    // the page as garbage that no reader can parse.
+    void requirePage(const std::string& context, std::initializer_list<float> numbers = {});
 
     // One call on the open page, checked.
     template <typename Call>
-    void pageCall(const char* operation, Call call) {
-        requirePage(operation);
+    void pageCall(const char* operation, std::initializer_list<float> numbers, Call call) {
+        requirePage(operation, numbers);
         beginCall();
         check(call(page), operation);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -92,6 +93,9 @@ TEST(PdfDrawingErrors, ThrowTheirClassAndLeaveTheDocumentUsable) {
          "No font is set"},
         {"line without a start", [](PDFlib& pdf, const test::ScratchFolder&) { pdf.lineto(545, 746); },
          Expected::Runtime, "lineto"},
+        {"coordinate that is no number",
+         [](PDFlib& pdf, const test::ScratchFolder&) { pdf.moveto(std::nanf(""), 746); }, Expected::Value,
+         "not finite"},
         {"colour out of range",
          [](PDFlib& pdf, const test::ScratchFolder&) { pdf.setcolor("fill", "rgb", 1.5f, 0, 0, 0); },
          Expected::Value, "fill colour"},
