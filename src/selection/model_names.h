@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "selection/module_table.h"
+
+namespace keld {
+
+// The model name the list shows and the result record keeps. The database
+// holds first-brand names; with the brand "BREXAL" every series prefix of the
+// name is replaced (QTK → WOTA; QHK → WOH and QSK → WOQ, each with an "E"
+// appended), so "QHK245GP5-LQE" shows as "WOH245GP5-LQEE". Any other brand
+// shows the stored name unchanged.
+std::string ShownModelName(const std::string& storedName, Series series, const std::string& brand);
+
+}  // namespace keld

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "selection/run_selection.h"
+
+#include "db/database_error.h"
+#include "db/lookups.h"
+#include "db/message_sink.h"
+#include "selection/selection_page.h"
+#include "selection/series_runs.h"
+
+namespace keld {
+namespace {
+
+ListEffect RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
+    const SelectionConditions& conditions = page.conditions();
+    if (conditions.compressorType == 0) return RunQtkSelection(page, db);
+    if (conditions.unitType == 1) return RunQhkSelection(page, db);
+    return RunGv5Selection(page, db);
+}
+
+}  // namespace
+
+ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db) {
+    if (!page.readControls()) return ListEffect::Kept;
+    // The runs catch what goes wrong while they walk the candidates; what
+    // goes wrong before (a correction table, a grid, the candidate query)
+    // ends the command before the list is touched.
+    try {
+        return RunForConditions(page, db);
+    } catch (const InvalidArgumentError& error) {
+        page.messages().show(error.what(), kApplicationTitle);
+    } catch (const DatabaseError& error) {
+        page.messages().show(DatabaseErrorText(error), kApplicationTitle);
+    }
+    return ListEffect::Kept;
+}
+
+}  // namespace keld

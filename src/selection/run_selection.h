@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace keld {
+
+class PerformanceDatabase;
+class SelectionPage;
+
+// What a selection run did to the result list.
+enum class ListEffect {
+    Replaced,  // the candidate query found units: the old rows went, whatever followed
+    Kept,      // the list was left as it was
+    Cleared,   // a failed input check emptied the list
+};
+
+// The CALC command. Reads the page's controls and runs the selection that
+// fits them: the QTK chiller run (centrifugal), the QHK heat-pump run (screw,
+// heat pump) or the GV5 chiller run (screw, chiller). Each checks the inputs,
+// computes the corrections, asks the database for the units in the capacity
+// band, fills one row and one record per accepted unit and tells the user,
+// through the page's message sink, which units it left out.
+//
+// Never throws for the program's own errors: a database error before the
+// candidates are walked shows its text (caption "JVT"), an ambient outside
+// a performance grid shows "遇到不适当的参数。", and both leave the list as
+// it was; a database error during the walk shows "Read data Error:%s" and
+// keeps the rows added so far. Uses the database's CurrentRecordset.
+ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db);
+
+}  // namespace keld

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "selection/run_steps.h"
+
+#include <cstdint>
+
+#include "db/database_error.h"
+#include "db/format_text.h"
+#include "db/message_sink.h"
+#include "db/performance_database.h"
+#include "db/significant.h"
+
+namespace keld {
+namespace {
+
+// A list without its trailing "," followed by the message's suffix.
+void ShowNameList(MessageSink& messages, const std::string& list, const char* suffix) {
+    if (list.empty()) return;
+    messages.show(list.substr(0, list.size() - 1) + suffix, kApplicationTitle);
+}
+
+}  // namespace
+
+void ClearResults(ResultTable& results) {
+    results.FreeResultRecords();
+    results.deleteAllRows();
+}
+
+bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& conditions, double capacityRatio) {
+    if (capacityRatio != 0) return true;
+    messages.show(FormatText("No performance data at ambient %.1f °C, leaving water %.2f °C",
+                             static_cast<double>(conditions.coolingAmbientTemp),
+                             static_cast<double>(conditions.coolingOutletTemp)),
+                  kApplicationTitle);
+    return false;
+}
+
+int OpenCandidates(PerformanceDatabase& db, const std::string& query) {
+    db.OpenRecordset(db.CurrentRecordset(), query);
+    return db.CurrentRecordset().RecordCount();
+}
+
+bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
+                    const std::function<void(const Recordset& unit)>& evaluate) {
+    Recordset& units = db.CurrentRecordset();
+    try {
+        if (!units.IsBOF()) units.MoveFirst();
+        while (!units.IsEOF()) {
+            evaluate(units);
+            units.MoveNext();
+        }
+        units.Close();
+    } catch (const DatabaseError& error) {
+        messages.show(FormatText("Read data Error:%s", DatabaseErrorText(error).c_str()), kApplicationTitle);
+        return false;
+    }
+    return true;
+}
+
+void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected) {
+    ShowNameList(messages, rejected.flow, ":Water flow is beyond range");
+}
+
+void ShowInconsistentUnits(MessageSink& messages, const RejectedUnits& rejected) {
+    ShowNameList(messages, rejected.inconsistent, ":Model data is inconsistent");
+}
+
+ModelResult& AddResultRow(ResultTable& results, int row, const std::string& shownName,
+                          const ResultCells& cells) {
+    results.insertRow(row, shownName);
+    for (const auto& [column, text] : cells) results.setCell(row, column, text);
+    const unsigned id = results.createRecord();
+    results.setCell(row, column::kRecordId, ResultTable::RecordIdText(id));
+    ModelResult& record = *results.recordOfRow(row);
+    record.modelName = results.cell(row, column::kModel);
+    return record;
+}
+
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, double inletTempUsed,
+                       double shownFlow) {
+    record.coolingAmbientTemp = conditions.coolingAmbientTemp;
+    record.coolingOutletTemp = conditions.coolingOutletTemp;
+    record.coolingInletTemp = static_cast<float>(inletTempUsed);
+    record.coolingWaterFlow = static_cast<float>(shownFlow);
+    record.altitude = static_cast<std::int32_t>(conditions.altitude);
+    record.foulingFactor = conditions.foulingFactor;
+    record.coolingCapacityRequired = conditions.coolingCapacityRequired;
+    record.tolerancePercent = conditions.tolerancePercent;
+    record.coolingFlowEntered = conditions.coolingFlowEntered;
+}
+
+std::string AltitudeCell(const SelectionConditions& conditions) {
+    return conditions.altitude > 0 ? FourDigitText(conditions.altitude) : "0";
+}
+
+std::string FourDigitText(double value) { return FormatSignificant(value, 4); }
+
+}  // namespace keld

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "selection/model_result.h"
+#include "selection/result_table.h"
+#include "selection/selection_conditions.h"
+
+namespace keld {
+
+class MessageSink;
+class PerformanceDatabase;
+class Recordset;
+
+// Steps the three selection runs share: preparing the candidate query,
+// walking the candidates, adding rows and telling the user what was left out.
+
+// Frees the records and deletes every row of the list.
+void ClearResults(ResultTable& results);
+
+// A capacity ratio of 0 (a grid without data at the duty point) leaves no
+// band to search: says so, naming the duty's ambient and leaving water, and
+// returns false. True when the ratio can scale the required capacity.
+bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& conditions, double capacityRatio);
+
+// Runs the candidate query into the database's CurrentRecordset and returns
+// its row count. A statement that fails raises DatabaseError here.
+int OpenCandidates(PerformanceDatabase& db, const std::string& query);
+
+// Walks CurrentRecordset from its first row, calling `evaluate` for each
+// candidate, then closes it. A DatabaseError raised on the way ends the walk
+// at once: "Read data Error:%s" is shown (caption "JVT") and false returned;
+// rows added so far stay.
+bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
+                    const std::function<void(const Recordset& unit)>& evaluate);
+
+// The names of the candidates a run leaves out, each followed by ",".
+struct RejectedUnits {
+    std::string envelope;      // stored names, outside the operating envelope
+    std::string flow;          // shown names, water flow outside the permitted range
+    std::string inconsistent;  // shown names, unit rows that contradict the module table
+
+    static void add(std::string& list, const std::string& name) { list += name + ","; }
+};
+
+// The closing messages of a run (caption "JVT"): the flow list with
+// ":Water flow is beyond range", and, after every other closing message, the
+// inconsistent units with ":Model data is inconsistent".
+void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected);
+void ShowInconsistentUnits(MessageSink& messages, const RejectedUnits& rejected);
+
+// The cells of one accepted candidate, by column, in the order they are set.
+using ResultCells = std::vector<std::pair<int, std::string>>;
+
+// Adds a row at `row` with the shown model name and `cells`, then creates its
+// record, writes the record id ("%x") into column 20 and the name into the
+// record. Returns the record for the run to fill; the table owns it.
+ModelResult& AddResultRow(ResultTable& results, int row, const std::string& shownName,
+                          const ResultCells& cells);
+
+// Fills the fields every run writes into a row's record: the cooling duty as
+// used (inlet and flow as shown), altitude in whole metres, fouling, required
+// capacity, tolerance and whether the chilled-water flow was entered.
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, double inletTempUsed,
+                       double shownFlow);
+
+// Column 15: the altitude to 4 significant digits when above 0, else "0".
+std::string AltitudeCell(const SelectionConditions& conditions);
+
+// The text of a value to 4 significant digits, as the list shows it.
+std::string FourDigitText(double value);
+
+}  // namespace keld

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "selection/run_selection.h"
+
+namespace keld {
+
+// The three selection runs behind RunSelection, one per series. Each reads
+// the controls again, checks them and runs to its closing messages. The
+// program's errors raised before the candidate walk (DatabaseError,
+// InvalidArgumentError) leave the list untouched and reach the caller.
+ListEffect RunQtkSelection(SelectionPage& page, PerformanceDatabase& db);
+ListEffect RunQhkSelection(SelectionPage& page, PerformanceDatabase& db);
+ListEffect RunGv5Selection(SelectionPage& page, PerformanceDatabase& db);
+
+}  // namespace keld

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+// What a run does to the result list and which messages it shows when
+// something stands in its way: input checks, missing data, database errors,
+// unit rows that contradict the module table.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "run_fixture.h"
+#include "selection/page_controls.h"
+
+namespace keld::test {
+namespace {
+
+using Messages = std::vector<RecordingSink::Message>;
+
+constexpr const char* kQtk130 =
+    "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '11.04-33.11', "
+    "'61.8', "
+    "'22.07');\n";
+
+// A page whose list holds the default run's row (QTK130GN5-LQE), with the
+// messages of that run cleared.
+class FilledList : public RunFixture {
+public:
+    explicit FilledList(const std::string& extraSql = "", const std::string& launch = "",
+                        const GridValues& grids = {})
+        : RunFixture(std::string(kQtk130) + extraSql, launch, grids) {
+        set(kCoolingAmbientEdit, "30");
+        if (run() != ListEffect::Replaced || page().results().rowCount() != 1) {
+            throw std::runtime_error("the first run did not fill the list");
+        }
+        previousRows_ = rows();
+        sink().clear();
+        set(kCoolingAmbientEdit, "35");
+    }
+    const std::vector<ResultTable::Row>& previousRows() const { return previousRows_; }
+
+private:
+    std::vector<ResultTable::Row> previousRows_;
+};
+
+TEST(RunFailures, FailedInputCheckClearsTheList) {
+    FilledList run;
+    run.set(kCoolingAmbientEdit, "44.1");
+    EXPECT_EQ(run.run(), ListEffect::Cleared);
+    EXPECT_EQ(
+        run.sink().messages(),
+        (Messages{{"Cooling", "Please input the value of ambient temperature between -8.0 and 44.0 "}}));
+    EXPECT_EQ(run.page().results().rowCount(), 0);
+}
+
+TEST(RunFailures, TextThatIsNoNumberStartsNoRun) {
+    FilledList run;
+    run.set(kCoolingCapacityEdit, "five hundred");
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    ASSERT_EQ(run.sink().messages().size(), 1u);
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+TEST(RunFailures, QtkQueryWithoutCandidatesKeepsTheListSilently) {
+    FilledList run;
+    run.set(kCoolingCapacityEdit, "100");
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    EXPECT_TRUE(run.sink().messages().empty());
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// A grid without data at the duty point gives a capacity ratio of 0, which
+// leaves no band to search.
+TEST(RunFailures, NoPerformanceDataAtTheDutyPointKeepsTheList) {
+    const std::string grid =
+        "DROP TABLE \"CapcityQTK130&260GN5\";\n" + GridSql("CapcityQTK130&260GN5", "1", {{"7", "35", "0"}});
+    FilledList run(grid);
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    EXPECT_EQ(run.sink().messages(),
+              (Messages{{"JVT", "No performance data at ambient 35.0 °C, leaving water 7.00 °C"}}));
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// A database error in the corrections (here an altitude beyond the last row
+// of "High") ends the run before the list is touched and is shown once.
+TEST(RunFailures, DatabaseErrorDuringCorrectionsKeepsTheList) {
+    FilledList run("DELETE FROM High WHERE Highth > 1000;");
+    run.set(kAltitudeEdit, "1500");
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "Table High has no row above Highth = 1500.000000"}}));
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// A leaving water below the grid's rows is a database error as well.
+TEST(RunFailures, LeavingWaterOutsideAGridKeepsTheList) {
+    FilledList run("DELETE FROM \"PowerQTK130&260GN5\" WHERE LWT < 7;");
+    run.set(kCoolingOutletEdit, "5");
+    run.set(kCoolingInletEdit, "10");
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    ASSERT_EQ(run.sink().messages().size(), 1u);
+    EXPECT_EQ(run.sink().messages()[0].caption, "JVT");
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// An ambient outside a grid's columns ends the command with the
+// invalid-argument message; the list stays.
+TEST(RunFailures, AmbientOutsideAGridKeepsTheList) {
+    const std::string grid =
+        "DROP TABLE \"PowerQTK090&180GN5\";\n"
+        "CREATE TABLE \"PowerQTK090&180GN5\" (\"LWT\" REAL, \"30OAT\", \"40OAT\");\n"
+        "INSERT INTO \"PowerQTK090&180GN5\" VALUES (7, 1, 1);\n";
+    FilledList run(grid);
+    run.set(kCoolingAmbientEdit, "20");
+    EXPECT_EQ(run.run(), ListEffect::Kept);
+    EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "遇到不适当的参数。"}}));
+    EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// An error while the candidates are walked ends the run at once: the rows so
+// far stay with their records, the rejected units go unreported.
+TEST(RunFailures, DatabaseErrorDuringTheWalkKeepsTheRowsSoFar) {
+    RunFixture run(
+        std::string(kQtk130) +
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK131GN5-LQE', '1', 459.2, 135.5, 22.07, '1-2', "
+        "'61.8', '22.07');\n"
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK132GN5-LQE', '1', 459.2, 135.5, NULL, "
+        "'11.04-33.11', '61.8', '22.07');\n");
+    EXPECT_EQ(run.run(), ListEffect::Replaced);
+    EXPECT_EQ(run.sink().messages(),
+              (Messages{{"JVT", "Read data Error:The field \"Flow_7\" is empty (NULL), not a number."}}));
+    ASSERT_EQ(run.page().results().rowCount(), 1);
+    EXPECT_EQ(run.rows()[0][column::kRecordId], "record");
+}
+
+// Units whose rows contradict the module table get no row and are named
+// after the run's other closing messages.
+TEST(RunFailures, InconsistentUnitsAreNamedLast) {
+    RunFixture run(std::string(kQtk130) +
+                   // module 7 does not exist in the QTK table
+                   "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK888GN5-LQE', '7', 459.2, 135.5, 22.07, "
+                   "'11.04-33.11', '61.8', '22.07');\n"
+                   // two drops for a unit of one module
+                   "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK889GN5-LQE', '1', 459.2, 135.5, 22.07, "
+                   "'11.04-33.11', '45.3/61.8', '14.91/22.07');\n"
+                   // no module at all
+                   "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK890GN5-LQE', NULL, 459.2, 135.5, 22.07, "
+                   "'11.04-33.11', '61.8', '22.07');\n"
+                   "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK900GN5-LQE', '1', 459.2, 135.5, 22.07, "
+                   "'1-2', '61.8', '22.07');\n");
+    EXPECT_EQ(run.run(), ListEffect::Replaced);
+    EXPECT_EQ(run.sink().messages(),
+              (Messages{{"JVT", "QTK900GN5-LQE:Water flow is beyond range"},
+                        {"JVT", "QTK888GN5-LQE,QTK889GN5-LQE,QTK890GN5-LQE:Model data is inconsistent"}}));
+    ASSERT_EQ(run.page().results().rowCount(), 1);
+    EXPECT_EQ(run.page().results().cell(0, column::kModel), "QTK130GN5-LQE");
+}
+
+// No cell may show an infinite flow or inlet: a zero temperature difference
+// (not checked off the rating point) or an entered flow of 0 rejects the unit
+// with the flow-range rejections.
+TEST(RunFailures, NonFiniteFlowOrInletRejectsTheUnit) {
+    const Messages rejected{{"JVT", "QTK130GN5-LQE:Water flow is beyond range"}};
+
+    RunFixture sameInletAndOutlet(kQtk130);
+    sameInletAndOutlet.set(kCoolingAmbientEdit, "36");
+    sameInletAndOutlet.set(kCoolingInletEdit, "7");
+    EXPECT_EQ(sameInletAndOutlet.run(), ListEffect::Replaced);
+    EXPECT_EQ(sameInletAndOutlet.sink().messages(), rejected);
+    EXPECT_EQ(sameInletAndOutlet.page().results().rowCount(), 0);
+
+    RunFixture zeroFlow(kQtk130);
+    zeroFlow.enterCoolingFlow("0");
+    EXPECT_EQ(zeroFlow.run(), ListEffect::Replaced);
+    EXPECT_EQ(zeroFlow.sink().messages(), rejected);
+    EXPECT_EQ(zeroFlow.page().results().rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace keld::test

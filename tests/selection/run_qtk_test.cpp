@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+// Whole QTK centrifugal chiller runs on a small database: options in, cells
+// and messages out.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "run_fixture.h"
+#include "selection/page_controls.h"
+
+namespace keld::test {
+namespace {
+
+// Nominal data as the shipped catalogue has it; the two-module unit's
+// nominal flows differ from its modules' rated flows so that the drops show
+// which flows were used.
+constexpr const char* kQtkUnits = R"sql(
+INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK090GN5-LQE', '0', 310.1, 93.1, 14.91, '7.46-22.37', '45.3', '14.91');
+INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '11.04-33.11', '61.8', '22.07');
+INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK180GN5-LQE', '2', 625.2, 182.7, 30.05, '15.03-45.08', '52.4', '30.05');
+INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK220GN5-LQE', '0+1', 769.3, 228.6, 36.98, '18.49-55.47', '45.3/61.8', '16.00/20.00');
+)sql";
+
+struct QtkCase {
+    std::string name;
+    std::map<int, std::string> edits;
+    std::optional<std::string> coolingFlow;  // entered flow, else the inlet is entered
+    std::string launch;
+    GridValues grids;
+    std::vector<RecordingSink::Message> messages;
+    std::vector<ResultTable::Row> rows;
+};
+
+void PrintTo(const QtkCase& c, std::ostream* out) { *out << c.name; }
+
+class QtkRunTest : public testing::TestWithParam<QtkCase> {};
+
+TEST_P(QtkRunTest, FillsTheListAndReports) {
+    const QtkCase& c = GetParam();
+    RunFixture run(kQtkUnits, c.launch, c.grids);
+    for (const auto& [id, text] : c.edits) run.set(id, text);
+    if (c.coolingFlow) run.enterCoolingFlow(*c.coolingFlow);
+
+    EXPECT_EQ(run.run(), ListEffect::Replaced);
+    EXPECT_EQ(run.sink().messages(), c.messages);
+    EXPECT_EQ(run.rows(), c.rows);
+}
+
+// Columns: 1 capacity, 2 power, 3 flow, 12/13 rated capacity/power, 14 inlet,
+// 15 altitude, 16 pressure drop.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtkRunTest,
+    testing::Values(
+        // 35 °C, 12 → 7 °C, uncorrected: the database's rated flow, the drop at ratio 1.
+        QtkCase{"RatingPointUsesFlow7",
+                {},
+                {},
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK130GN5-LQE", {{1, "459.2"},
+                                               {2, "135.5"},
+                                               {3, "22.07"},
+                                               {12, "459.2"},
+                                               {13, "135.5"},
+                                               {14, "12.00"},
+                                               {15, "0"},
+                                               {16, "61.8"}})}},
+        // The smallest unit is rated at 93.2 kW there, whatever its module table says.
+        QtkCase{"RatingPointPowerOfQtk090",
+                {{kCoolingCapacityEdit, "310"}},
+                {},
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK090GN5-LQE", {{1, "310.1"},
+                                               {2, "93.20"},
+                                               {3, "14.91"},
+                                               {12, "310.1"},
+                                               {13, "93.10"},
+                                               {14, "12.00"},
+                                               {15, "0"},
+                                               {16, "45.3"}})}},
+        // Two modules at the rating point: module drops at the modules' rated
+        // flows, 14.91/16.00 and 22.07/20.00.
+        QtkCase{"RatingPointTwoModuleDropsUseModuleTableFlows",
+                {{kCoolingCapacityEdit, "770"}},
+                {},
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK220GN5-LQE", {{1, "769.3"},
+                                               {2, "228.6"},
+                                               {3, "36.98"},
+                                               {12, "769.3"},
+                                               {13, "228.6"},
+                                               {14, "12.00"},
+                                               {15, "0"},
+                                               {16, "42.2/68.2"}})}},
+        // Off the rating point the flow is the sum of the rounded module flows
+        // 14.82 + 21.94, and the drops follow them.
+        QtkCase{"TwoModulesOffTheRatingPoint",
+                {{kCoolingCapacityEdit, "770"}, {kCoolingAmbientEdit, "30"}},
+                {},
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK220GN5-LQE", {{1, "769.3"},
+                                               {2, "228.6"},
+                                               {3, "36.76"},
+                                               {12, "769.3"},
+                                               {13, "228.6"},
+                                               {14, "12.00"},
+                                               {15, "0"},
+                                               {16, "42.0/67.8"}})}},
+        // Even modules (090) read the 090&180 grids, odd ones (130) the 130&260
+        // grids; the band follows the 130&260 capacity ratio (700 / 0.9).
+        QtkCase{"EvenAndOddModulesUseTheirOwnGrids",
+                {{kCoolingCapacityEdit, "700"}, {kCoolingInletEdit, "13"}},
+                {},
+                "",
+                {{"CapcityQTK130&260GN5", "0.9"},
+                 {"PowerQTK130&260GN5", "1.1"},
+                 {"CapacityQTK090&180GN5", "0.8"},
+                 {"PowerQTK090&180GN5", "1.2"}},
+                {},
+                {ExpectedRow("QTK220GN5-LQE", {{1, "661.4"},
+                                               {2, "260.8"},
+                                               {3, "26.34"},
+                                               {12, "769.3"},
+                                               {13, "228.6"},
+                                               {14, "13.00"},
+                                               {15, "0"},
+                                               {16, "28.0/50.9"}})}},
+        // An entered flow gives the inlet: 7 + 459.2 × 0.86 / 20 / 3.6.
+        QtkCase{"FlowEnteredComputesTheInlet",
+                {},
+                "20",
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK130GN5-LQE", {{1, "459.2"},
+                                               {2, "135.5"},
+                                               {3, "20.00"},
+                                               {12, "459.2"},
+                                               {13, "135.5"},
+                                               {14, "12.48"},
+                                               {15, "0"},
+                                               {16, "56.0"}})}},
+        // Altitude 1000 m: capacity × 0.95, power × 1.04, band 500 / 0.95; the
+        // second brand shows WOTA names.
+        QtkCase{"AltitudeCorrectionAndSecondBrand",
+                {{kAltitudeEdit, "1000"}},
+                {},
+                "BREXAL",
+                {},
+                {},
+                {ExpectedRow("WOTA130GN5-LQE", {{1, "436.2"},
+                                                {2, "140.9"},
+                                                {3, "20.84"},
+                                                {12, "459.2"},
+                                                {13, "135.5"},
+                                                {14, "12.00"},
+                                                {15, "1000"},
+                                                {16, "58.4"}})}},
+        // 1.5 × 44 − 56 = 10 > 9: every candidate is outside the envelope.
+        QtkCase{"EnvelopeRejectsEveryCandidate",
+                {{kCoolingAmbientEdit, "44"}, {kCoolingOutletEdit, "9"}, {kCoolingInletEdit, "14"}},
+                {},
+                "",
+                {},
+                {{"JVT",
+                  "When the Ambient temperature is more than 44.0 °C,the outlet temperature must be more "
+                  "than 10.00 "
+                  "°C"}},
+                {}},
+        // 60 L/s exceeds both candidates' maximum.
+        QtkCase{"FlowBeyondRangeNamesEveryUnit",
+                {{kCoolingCapacityEdit, "700"}, {kToleranceEdit, "20"}},
+                "60",
+                "",
+                {},
+                {{"JVT", "QTK180GN5-LQE,QTK220GN5-LQE:Water flow is beyond range"}},
+                {}}),
+    [](const testing::TestParamInfo<QtkCase>& info) { return info.param.name; });
+
+TEST(QtkRun, RecordKeepsTheInputsOfTheRow) {
+    RunFixture run(kQtkUnits);
+    run.set(kAltitudeEdit, "1000");
+    run.enterCoolingFlow("20");
+    ASSERT_EQ(run.run(), ListEffect::Replaced);
+
+    const ModelResult* record = run.page().results().recordOfRow(0);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->modelName, "QTK130GN5-LQE");
+    EXPECT_EQ(record->coolingAmbientTemp, 35.0f);
+    EXPECT_EQ(record->coolingOutletTemp, 7.0f);
+    EXPECT_NEAR(record->coolingInletTemp, 7 + 436.2 * 0.86 / 20 / 3.6, 1e-5);
+    EXPECT_EQ(record->coolingWaterFlow, 20.0f);
+    EXPECT_EQ(record->altitude, 1000);
+    EXPECT_EQ(record->foulingFactor, 0.018f);
+    EXPECT_EQ(record->coolingCapacityRequired, 500);
+    EXPECT_EQ(record->tolerancePercent, 15);
+    EXPECT_TRUE(record->coolingFlowEntered);
+    EXPECT_EQ(record->isWater, 1);
+    EXPECT_EQ(record->heatingCapacityRequired, 500);  // not written by a chiller run
+}
+
+// The entered flow is compared as shown (4 significant digits) with a little
+// slack on the minimum: the minimum itself passes, one step below does not.
+TEST(QtkRun, EnteredFlowAtTheRangeMinimumIsAccepted) {
+    const std::string unit =
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '15.2-33.11', "
+        "'61.8', '22.07');";
+    RunFixture atMinimum(unit);
+    atMinimum.enterCoolingFlow("15.2");
+    atMinimum.run();
+    EXPECT_EQ(atMinimum.page().results().rowCount(), 1);
+    EXPECT_TRUE(atMinimum.sink().messages().empty());
+
+    RunFixture belowMinimum(unit);
+    belowMinimum.enterCoolingFlow("15.19");
+    EXPECT_EQ(belowMinimum.run(), ListEffect::Replaced);
+    EXPECT_EQ(belowMinimum.page().results().rowCount(), 0);
+    EXPECT_EQ(belowMinimum.sink().messages(),
+              (std::vector<RecordingSink::Message>{{"JVT", "QTK130GN5-LQE:Water flow is beyond range"}}));
+}
+
+// A range text without "-" is the maximum alone.
+TEST(QtkRun, SingleNumberRangeHasMinimumZero) {
+    RunFixture run(
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '25', '61.8', "
+        "'22.07');");
+    run.enterCoolingFlow("0.5");
+    run.run();
+    EXPECT_EQ(run.page().results().rowCount(), 1);
+}
+
+}  // namespace
+}  // namespace keld::test
