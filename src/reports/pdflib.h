@@ -18,7 +18,8 @@ namespace keld {
 // end_page -> document open -> close -> created. One object writes any number
 // of documents, one at a time. Fonts, images, colours and the text position
 // belong to the open document; each page starts with black, line width 1 and
-// no font.
+// no font. A coordinate, size or colour component that is not a finite
+// number throws ValueException.
 class PDFlib {
 public:
     // What a library error leaves the datasheet to show: the message (at most
