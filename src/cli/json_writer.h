@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/collecting_sink.h"
+#include "selection/result_table.h"
+#include "selection/run_selection.h"
+#include "selection/selection_conditions.h"
+
+namespace keld::cli {
+
+// `text` as a JSON string literal with its quotes: quote, backslash and the
+// control characters escaped, every other byte (UTF-8) passed through.
+std::string JsonString(std::string_view text);
+
+// A single-precision real as the shortest JSON number that reads back to the
+// same float ("22.07", "0.018", "-8"); null for a value that is not finite.
+std::string JsonNumber(float value);
+
+// "replaced", "kept" or "cleared".
+const char* ListEffectName(ListEffect effect);
+
+// The result of `select` as one JSON object: the conditions after the run,
+// the messages in order, what the run did to the list and its rows.
+void WriteSelectionJson(std::ostream& out, const SelectionConditions& conditions,
+                        const std::vector<CollectingSink::Message>& messages, ListEffect effect,
+                        const ResultTable& table);
+
+}  // namespace keld::cli

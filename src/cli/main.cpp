@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// keld-cli: scripted selections on the same core as the window.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/exit_codes.h"
+#include "cli/page_options.h"
+#include "cli/select_command.h"
+#include "cli/usage_error.h"
+
+namespace {
+
+using keld::cli::UsageError;
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>& args);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"select", keld::cli::RunSelectCommand, "keld-cli select    [OPTIONS] [--json]"},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& command : kCommands) out << "  " << command.usage << '\n';
+    out << "OPTIONS (each value goes through the page as if typed into its field):\n"
+        << keld::cli::PageOptionsUsage();
+}
+
+int Run(std::vector<std::string> args) {
+    if (args.empty()) throw UsageError("a command is needed");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(std::cout);
+        return keld::cli::kExitDone;
+    }
+    const std::string name = args[0];
+    args.erase(args.begin());
+    for (const Command& command : kCommands) {
+        if (name == command.name) return command.run(args);
+    }
+    throw UsageError("unknown command '" + name + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& error) {
+        std::cerr << "keld-cli: " << error.what() << "\n(keld-cli --help lists the commands and options)\n";
+        return keld::cli::kExitUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "keld-cli: " << error.what() << '\n';
+        return keld::cli::kExitFailed;
+    }
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include "cli/select_command.h"
+
+#include <iostream>
+
+#include "cli/exit_codes.h"
+#include "cli/json_writer.h"
+#include "cli/selection_session.h"
+#include "cli/table_printer.h"
+#include "cli/usage_error.h"
+
+namespace keld::cli {
+
+int RunSelectCommand(const std::vector<std::string>& args) {
+    PageOptions options;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size();) {
+        if (TakePageOption(args, i, options)) continue;
+        if (args[i] != "--json") throw UsageError("select does not know the option '" + args[i] + "'");
+        json = true;
+        ++i;
+    }
+
+    SelectionSession session(options);
+    if (!session.openDatabase()) {
+        std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
+        for (const auto& message : session.sink().messages()) {
+            std::cerr << '[' << message.caption << "] " << message.text << '\n';
+        }
+        return kExitFailed;
+    }
+    // Without --json the message boxes are part of the readable output, in
+    // the order the run shows them, ahead of the table.
+    if (!json) session.sink().echoTo(&std::cout);
+    const ListEffect effect = session.runSelection();
+    if (json) {
+        WriteSelectionJson(std::cout, session.page().conditions(), session.sink().messages(), effect,
+                           session.page().results());
+    } else {
+        PrintResultTable(std::cout, session.page().results());
+    }
+    return kExitDone;
+}
+
+}  // namespace keld::cli

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ostream>
+
+#include "selection/result_table.h"
+
+namespace keld::cli {
+
+// The visible columns of the result list (the model, cooling, heating and
+// recovery figures, and the water pressure drop) as an aligned text table
+// with one header line; the hidden columns the datasheet reads are left out.
+void PrintResultTable(std::ostream& out, const ResultTable& table);
+
+}  // namespace keld::cli

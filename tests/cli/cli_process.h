@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace keld::test {
+
+// What one run of the built keld-cli printed and how it ended.
+struct CliResult {
+    int exitCode = -1;  // -1 when it did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the keld-cli of this build with `args` (no shell in between) and
+// waits for it.
+CliResult RunCli(const std::vector<std::string>& args);
+
+}  // namespace keld::test

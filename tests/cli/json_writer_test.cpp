@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "cli/json_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace keld::cli {
+namespace {
+
+TEST(JsonWriter, StringsEscapeQuotesBackslashesAndControlCharacters) {
+    EXPECT_EQ(JsonString("plain"), "\"plain\"");
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString("line\nnext\ttab\r"), "\"line\\nnext\\ttab\\r\"");
+    EXPECT_EQ(JsonString(std::string("\x01\x1f\x7f", 3)), "\"\\u0001\\u001f\\u007f\"");
+    EXPECT_EQ(JsonString(std::string("nul\0end", 7)), "\"nul\\u0000end\"");
+    EXPECT_EQ(JsonString("请输入一个数字。 °C"), "\"请输入一个数字。 °C\"");  // UTF-8 passes through
+}
+
+TEST(JsonWriter, RealsReadBackAsTheSameFloat) {
+    EXPECT_EQ(JsonNumber(22.07f), "22.07");
+    EXPECT_EQ(JsonNumber(0.018f), "0.018");
+    EXPECT_EQ(JsonNumber(-8.0f), "-8");
+    EXPECT_EQ(JsonNumber(-0.0f), "0");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::quiet_NaN()), "null");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()), "null");
+    for (float value : {35.05f, 0.1f, 12.345f, 1e-7f, 3.4028235e38f, 1800.0f, 0.0457f}) {
+        EXPECT_EQ(std::strtof(JsonNumber(value).c_str(), nullptr), value) << JsonNumber(value);
+    }
+}
+
+}  // namespace
+}  // namespace keld::cli
