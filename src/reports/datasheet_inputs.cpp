@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "reports/datasheet_inputs.h"
+
+#include <ctime>
+
+namespace keld {
+
+CalendarDate LocalDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace keld

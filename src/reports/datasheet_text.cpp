@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "reports/datasheet_text.h"
+
+#include <cmath>
+
+#include "db/number_text.h"
+#include "db/significant.h"
+
+namespace keld {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+double CellNumber(std::string_view text) {
+    const double value = LeadingNumber(text);
+    return std::isfinite(value) ? value : 0;
+}
+
+std::string CanonicalModelName(std::string name, bool secondBrand) {
+    if (!secondBrand) return name;
+    ReplaceAll(name, "WOTA", "QTK");
+    if (Contains(name, "WOH")) {
+        ReplaceAll(name, "WOH", "QHK");
+        ReplaceAll(name, "LQEE", "LQE");
+    }
+    if (Contains(name, "WOQ")) {
+        ReplaceAll(name, "WOQ", "QSK");
+        ReplaceAll(name, "LQEE", "LQE");
+    }
+    return name;
+}
+
+std::string EscapeSqlQuotes(std::string_view name) {
+    std::string quoted(name);
+    ReplaceAll(quoted, "'", "''");
+    return quoted;
+}
+
+namespace {
+
+std::string OnePressureDrop(std::string_view part) {
+    if (part == "-") return "-";
+    return FormatSignificant(CellNumber(part), 3);
+}
+
+}  // namespace
+
+std::string PressureDropText(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return FormatSignificant(CellNumber(text), 3);
+    return OnePressureDrop(text.substr(0, slash)) + "/" + OnePressureDrop(text.substr(slash + 1));
+}
+
+double EfficiencyRatio(double capacity, double power) { return power == 0 ? 0 : capacity / power; }
+
+}  // namespace keld

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "reports/page1_values.h"
+
+#include <string>
+
+#include "db/database_error.h"
+#include "db/format_text.h"
+#include "db/message_sink.h"
+#include "db/performance_database.h"
+#include "db/schema.h"
+#include "db/significant.h"
+#include "reports/datasheet_text.h"
+#include "reports/pdflib.h"
+#include "reports/report_drawing.h"
+#include "selection/result_columns.h"
+
+namespace keld {
+namespace {
+
+// Values stand 120 points right of their column's label.
+constexpr float kValueColumn1 = 172;
+constexpr float kValueColumn2 = 337;
+constexpr float kValueColumn3 = 502;
+constexpr float kValueRightHalf = 442;
+
+// The unit's rating with water at 35 °C ambient and 12 → 7 °C, which the
+// water column shows beside a glycol selection.
+struct WaterRating {
+    double flow = 0;
+    double capacity = 0;
+    double power = 0;
+    std::string pressureDrop;  // already in its printed form
+};
+
+std::string S4(double value) { return FormatSignificant(value, 4); }
+std::string S3(double value) { return FormatSignificant(value, 3); }
+
+bool WithGlycol(const SelectionConditions& conditions) { return conditions.glycolPercent > 0.00001; }
+
+class Page1Values {
+public:
+    explicit Page1Values(ReportContext& report) : report_(report), pdf_(report.pdf) {}
+
+    void draw();
+
+private:
+    // Runs the unit's "EXCEL_NEW" statement on the shared result set; false
+    // (after "Data error!") when the model has no row there.
+    bool queryUnitRow();
+    WaterRating readWaterRating();
+    void drawSelectionParameters(const WaterRating& rating);
+    void drawUnitData(const WaterRating& rating);
+    void drawEvaporatorWaterColumn(const WaterRating& rating, const std::string& size);
+    void drawCondenser();
+    void drawPhysicalAndElectrical();
+
+    void show(const std::string& text, float x, int row) {
+        ShowText(pdf_, text, x, report_.RowBaseline(row));
+    }
+    double cellNumber(int column) const { return CellNumber(report_.cell(column)); }
+    Recordset& unitRow() { return report_.database.CurrentRecordset(); }
+
+    ReportContext& report_;
+    PDFlib& pdf_;
+    std::string statement_;
+};
+
+void Page1Values::draw() {
+    const ReportFonts fonts = LookUpReportFonts(pdf_, kChineseMapPage);
+    pdf_.setfont(fonts.helvetica, 8);
+    const std::string& shownName = report_.cell(column::kModel);
+    show(shownName, 132, 5);
+
+    const std::string storedName = CanonicalModelName(shownName, report_.secondBrand());
+    statement_ = FormatText(schema::kExcelNewByModel, EscapeSqlQuotes(storedName).c_str());
+    try {
+        const WaterRating rating = readWaterRating();
+        drawSelectionParameters(rating);
+        if (queryUnitRow()) drawUnitData(rating);
+    } catch (const DatabaseError& error) {
+        report_.messages.show(DatabaseErrorText(error), kApplicationTitle);
+    }
+}
+
+bool Page1Values::queryUnitRow() {
+    report_.database.OpenRecordset(unitRow(), statement_);
+    if (unitRow().RecordCount() > 0) return true;
+    report_.messages.show("Data error!", kApplicationTitle);
+    return false;
+}
+
+WaterRating Page1Values::readWaterRating() {
+    WaterRating rating;
+    if (!queryUnitRow()) return rating;
+    Recordset& row = unitRow();
+    rating.flow = row.ReadFieldDouble(schema::kExcelFlow7);
+    rating.capacity = row.ReadFieldDouble(schema::kExcelStdCapacity7);
+    rating.power = row.ReadFieldDouble(schema::kExcelStdPower7);
+    rating.pressureDrop = PressureDropText(row.ReadFieldText(schema::kExcelWaterResistance));
+    return rating;
+}
+
+void Page1Values::drawSelectionParameters(const WaterRating& rating) {
+    const SelectionConditions& conditions = report_.inputs.conditions;
+    const double capacity = cellNumber(column::kCoolingCapacity);
+    const double power = cellNumber(column::kCoolingPower);
+    show(S4(capacity), kValueColumn1, 9);
+    show(S4(power), kValueColumn1, 10);
+    show(S4(EfficiencyRatio(capacity, power)), kValueColumn1, 11);
+    show(FormatText("%.1f", conditions.coolingAmbientTemp), kValueColumn1, 13);
+    show(FormatText("%.2f/%.2f", cellNumber(column::kCoolingInletTemp), conditions.coolingOutletTemp),
+         kValueColumn1, 14);
+
+    if (conditions.unitType == 1) {
+        const double heating = cellNumber(column::kHeatingCapacity);
+        const double heatingPower = cellNumber(column::kHeatingPower);
+        show(S4(heating), kValueColumn2, 9);
+        show(S4(heatingPower), kValueColumn2, 10);
+        show(S4(EfficiencyRatio(heating, heatingPower)), kValueColumn2, 11);
+        show(S4(cellNumber(column::kHeatingFlow)), kValueColumn2, 12);
+        show(FormatText("%.1f", conditions.heatingAmbientTemp), kValueColumn2, 13);
+        show(FormatText("%.2f/%.2f", cellNumber(column::kHeatingInletTemp), conditions.heatingOutletTemp),
+             kValueColumn2, 14);
+    } else {
+        for (int row = 9; row <= 14; ++row) show("-", kValueColumn2, row);
+    }
+
+    if (WithGlycol(conditions)) {
+        show(S4(rating.capacity), kValueColumn3, 9);
+        show(S4(rating.power), kValueColumn3, 10);
+        show(S4(EfficiencyRatio(rating.capacity, rating.power)), kValueColumn3, 11);
+        show(S4(rating.flow), kValueColumn3, 12);
+        show(FormatText("%.1f", 35.0), kValueColumn3, 13);
+        show(FormatText("%.2f/%.2f", 12.0, 7.0), kValueColumn3, 14);
+    } else {
+        for (int row = 9; row <= 14; ++row) show("-", kValueColumn3, row);
+    }
+}
+
+void Page1Values::drawUnitData(const WaterRating& rating) {
+    const SelectionConditions& conditions = report_.inputs.conditions;
+    const std::string size = unitRow().ReadFieldText(schema::kExcelSize);
+    show(size, kValueColumn1, 18);
+    show("1.0", kValueColumn1, 20);
+    show(conditions.foulingFactor < 0.00000001 ? std::string("0.000") : S3(conditions.foulingFactor),
+         kValueColumn1, 21);
+    show(FormatText("%d", conditions.glycolPercent), kValueColumn1, 22);
+
+    drawEvaporatorWaterColumn(rating, size);
+    drawCondenser();
+    drawPhysicalAndElectrical();
+
+    show(S4(cellNumber(column::kCoolingFlow)), kValueColumn1, 12);
+    show(PressureDropText(report_.cell(column::kPressureDrop)), kValueColumn1, 19);
+}
+
+void Page1Values::drawEvaporatorWaterColumn(const WaterRating& rating, const std::string& size) {
+    if (!WithGlycol(report_.inputs.conditions)) {
+        for (int row = 17; row <= 22; ++row) show("-", kValueColumn3, row);
+        return;
+    }
+    // The standard rating is with water, clean tubes and no glycol.
+    show(size, kValueColumn3, 18);
+    show(rating.pressureDrop, kValueColumn3, 19);
+    show("1.0", kValueColumn3, 20);
+    show("0.0180", kValueColumn3, 21);
+    show("0", kValueColumn3, 22);
+}
+
+void Page1Values::drawCondenser() {
+    Recordset& row = unitRow();
+    show(FormatText("%.0f", row.ReadFieldDouble(schema::kExcelFanNum)), kValueColumn2, 18);
+    show(FormatText("%.1f", row.ReadFieldDouble(schema::kExcelFan)), kValueColumn2, 19);  // 10⁴ m³/h
+    show(S4(row.ReadFieldDouble(schema::kExcelFanPower)), kValueColumn2, 20);
+
+    // The run wrote "0" for a site at sea level and four digits otherwise.
+    std::string altitude = report_.cell(column::kAltitude);
+    const double metres = cellNumber(column::kAltitude);
+    if (altitude.empty() || altitude.front() != '0') altitude = S4(metres);
+    show(metres < 0.00001 ? std::string("0.0000") : altitude, kValueColumn2, 21);
+}
+
+void Page1Values::drawPhysicalAndElectrical() {
+    Recordset& row = unitRow();
+    show(row.ReadFieldText(schema::kExcelCompressorType), kValueColumn1, 26);
+    show(row.ReadFieldText(schema::kExcelNum), kValueColumn1, 27);
+    show(row.ReadFieldText(schema::kExcelQuality), kValueRightHalf, 25);
+    show(row.ReadFieldText(schema::kExcelOnQuality), kValueRightHalf, 26);
+    show(row.ReadFieldText(schema::kExcelLengthWideHigh), kValueRightHalf, 27);
+    show(S3(row.ReadFieldNumber(schema::kExcelNoise)), kValueRightHalf, 28);
+    show(row.ReadFieldText(schema::kExcelPowerSupply), kValueColumn1, 31);
+    show(row.ReadFieldText(schema::kExcelRateCurrent), kValueColumn1, 32);
+    show(row.ReadFieldText(schema::kExcelSafeCurrent), kValueRightHalf, 32);
+}
+
+}  // namespace
+
+void DrawPage1Values(ReportContext& report) { Page1Values(report).draw(); }
+
+}  // namespace keld

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "reports/part_load_data.h"
+
+#include "db/database_error.h"
+#include "db/format_text.h"
+#include "db/message_sink.h"
+#include "db/performance_database.h"
+#include "db/schema.h"
+#include "reports/datasheet_text.h"
+
+namespace keld {
+namespace {
+
+PartLoadPoint ReadPoint(const Recordset& row) {
+    PartLoadPoint point;
+    point.iplv = row.ReadFieldDouble(schema::kPartLoadIplv);
+    point.load = row.ReadFieldDouble(schema::kPartLoadLoad);
+    point.capacity = row.ReadFieldDouble(schema::kPartLoadCapacity);
+    point.power = row.ReadFieldDouble(schema::kPartLoadPower);
+    point.cop = row.ReadFieldDouble(schema::kPartLoadCop);
+    point.oat = row.ReadFieldDouble(schema::kPartLoadOat);
+    point.lwt = row.ReadFieldDouble(schema::kPartLoadLwt);
+    point.flow = row.ReadFieldDouble(schema::kPartLoadFlow);
+    return point;
+}
+
+}  // namespace
+
+PartLoadData ReadPartLoadData(PerformanceDatabase& database, MessageSink& messages,
+                              const std::string& storedName, int partLoadStandard) {
+    const bool ahri = partLoadStandard == 0;
+    const char* format = ahri ? schema::kPartLoadAhriByModel : schema::kPartLoadGbByModel;
+    PartLoadData data;
+    Recordset& points = database.CurrentRecordset();
+    try {
+        database.OpenRecordset(points, FormatText(format, EscapeSqlQuotes(storedName).c_str()));
+        if (points.RecordCount() > 0) points.MoveFirst();
+        while (!points.IsEOF()) {
+            data.points.push_back(ReadPoint(points));
+            data.iplv = data.points.back().iplv;
+            points.MoveNext();
+        }
+        if (ahri) points.Close();
+    } catch (const DatabaseError& error) {
+        messages.show(DatabaseErrorText(error), kApplicationTitle);
+    }
+    // The table keeps the NPLV in the IPLV field of the unit's first point and
+    // the IPLV in that of its last.
+    if (ahri && !data.points.empty()) data.nplv = data.points.front().iplv;
+    return data;
+}
+
+}  // namespace keld

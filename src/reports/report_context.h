@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "reports/datasheet_inputs.h"
+#include "reports/report_geometry.h"
+
+namespace keld {
+
+class MessageSink;
+class PDFlib;
+class PerformanceDatabase;
+
+// What one export draws with, and the report state its pages share. The
+// writer, database and message sink belong to the caller and outlive the
+// export; the state starts fresh with every export.
+struct ReportContext {
+    PDFlib& pdf;
+    PerformanceDatabase& database;
+    MessageSink& messages;
+    const DatasheetInputs& inputs;
+
+    int RowPitch = geometry::kRowPitch;               // height of one table row on both pages
+    float ColumnWidth = geometry::kPage1ColumnWidth;  // column width of the table being drawn
+    float HalfWidth = geometry::kHalfWidth;           // column width of the two-column sections
+    // Page 1 placed the AHRI certification logo; page 2 repeats it and clears
+    // the flag, so every finished export leaves it false.
+    bool AhriCertifiedFlag = false;
+    // A page is begun and not yet ended; a drawing error ends it so that what
+    // was drawn is still saved.
+    bool pageOpen = false;
+
+    // Lower line and text baseline of page-grid row k.
+    float RowLine(int k) const { return geometry::kGridTop - static_cast<float>(k * RowPitch); }
+    float RowBaseline(int k) const { return RowLine(k) + geometry::kBaselineAboveLine; }
+
+    const std::string& cell(int column) const { return inputs.row[static_cast<std::size_t>(column)]; }
+    bool secondBrand() const;
+};
+
+}  // namespace keld
