@@ -229,6 +229,20 @@ TEST(QtkRun, EnteredFlowAtTheRangeMinimumIsAccepted) {
               (std::vector<RecordingSink::Message>{{"JVT", "QTK130GN5-LQE:Water flow is beyond range"}}));
 }
 
+// A module drop below 1 kPa shows "-"; a single unit's drop shows its number.
+TEST(QtkRun, SmallDrops) {
+    RunFixture run(
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '11.04-33.11', "
+        "'0.5', '22.07');\n"
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK131GN5-LQE', '0+1', 459.2, 228.6, 36.98, "
+        "'18.49-55.47', "
+        "'0.5/61.8', '16.00/20.00');\n");
+    run.run();
+    ASSERT_EQ(run.page().results().rowCount(), 2);
+    EXPECT_EQ(run.page().results().cell(0, column::kPressureDrop), "0.5");
+    EXPECT_EQ(run.page().results().cell(1, column::kPressureDrop), "-/68.2");
+}
+
 // A range text without "-" is the maximum alone.
 TEST(QtkRun, SingleNumberRangeHasMinimumZero) {
     RunFixture run(
