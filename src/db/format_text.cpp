@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "db/format_text.h"
 
-#include <locale.h>
-
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
+
+#include "db/c_locale.h"
 
 namespace keld {
 namespace {
@@ -14,10 +14,7 @@ namespace {
 // of the process keeps whatever locale it runs under.
 class CLocaleScope {
 public:
-    CLocaleScope() {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-        previous_ = cLocale != locale_t{} ? uselocale(cLocale) : locale_t{};
-    }
+    CLocaleScope() : previous_(CLocale() != locale_t{} ? uselocale(CLocale()) : locale_t{}) {}
     ~CLocaleScope() {
         if (previous_ != locale_t{}) uselocale(previous_);
     }
@@ -29,6 +26,11 @@ private:
 };
 
 }  // namespace
+
+locale_t CLocale() {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return cLocale;
+}
 
 std::string FormatText(const char* format, ...) {
     CLocaleScope cLocale;

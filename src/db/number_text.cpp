@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "db/number_text.h"
 
-#include <locale.h>
 #include <stdlib.h>
 
 #include <charconv>
 #include <cmath>
+
+#include "db/c_locale.h"
 
 namespace keld {
 namespace {
@@ -47,9 +48,9 @@ size_t NumberLength(std::string_view text) {
 // runs on a terminated copy and in the "C" locale so that neither the rest of
 // the field nor the user's decimal comma can change the result.
 double ConvertNumber(std::string_view number) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string copy(number);
-    return cLocale != locale_t{} ? strtod_l(copy.c_str(), nullptr, cLocale) : strtod(copy.c_str(), nullptr);
+    return CLocale() != locale_t{} ? strtod_l(copy.c_str(), nullptr, CLocale())
+                                   : strtod(copy.c_str(), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace keld {
@@ -16,6 +17,10 @@ struct ErrorTextCase {
     const char* description;
     const char* text;
 };
+
+void PrintTo(const ErrorTextCase& c, std::ostream* out) {
+    *out << "0x" << std::hex << std::uppercase << c.code << (*c.description != '\0' ? " described" : "");
+}
 
 class DatabaseErrorTextTest : public testing::TestWithParam<ErrorTextCase> {};
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,8 @@ struct ColumnOrderCase {
     const char* columns;
     std::vector<std::string> list;
 };
+
+void PrintTo(const ColumnOrderCase& c, std::ostream* out) { *out << c.columns; }
 
 class OatColumnListTest : public testing::TestWithParam<ColumnOrderCase> {};
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 
 namespace keld {
@@ -15,6 +16,8 @@ struct SignificantCase {
     int n;
     const char* text;
 };
+
+void PrintTo(const SignificantCase& c, std::ostream* out) { *out << c.value << " n" << c.n; }
 
 class FormatSignificantTest : public testing::TestWithParam<SignificantCase> {};
 
