@@ -99,6 +99,8 @@ float InterpolateOatRow(PerformanceDatabase& db, const std::string& table, float
     GridCell upper = ReadGridCell(row, columns[index]);
     double lowerOat = LeadingNumber(columns[index - 1]);
     double upperOat = LeadingNumber(columns[index]);
+    // Cells and their difference in single precision, the ambients in double:
+    // the mix the published selections were computed with, kept to the bit.
     float result = static_cast<float>(upper.value +
                                       (lower.value - upper.value) * (oat - upperOat) / (lowerOat - upperOat));
     if (NotAvailableCell(lower.text) || NotAvailableCell(upper.text)) return 0.0f;
