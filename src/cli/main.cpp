@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/datasheet_command.h"
 #include "cli/exit_codes.h"
 #include "cli/page_options.h"
 #include "cli/select_command.h"
@@ -22,6 +23,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"select", keld::cli::RunSelectCommand, "keld-cli select    [OPTIONS] [--json]"},
+    {"datasheet", keld::cli::RunDatasheetCommand,
+     "keld-cli datasheet [OPTIONS] --model NAME --out FILE.pdf [--project T] [--customer T] [--distributor T] "
+     "[--tag T] [--json]"},
 };
 
 void PrintUsage(std::ostream& out) {
