@@ -7,7 +7,7 @@ packages="cmake ninja-build g++ pkg-config
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
-poppler-utils poppler-data qpdf"
+poppler-utils poppler-data qpdf locales"
 
 missing=""
 for p in $packages; do
@@ -18,4 +18,10 @@ if [ -n "$missing" ]; then
     echo "Installing:$missing"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The number formatting is tested under a decimal-comma locale as well, so
+# that a German desktop cannot turn "7.500000" into "7,500000" in a statement.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
