@@ -50,11 +50,22 @@ TEST(DatasheetExport, ChineseProjectTextsAndFileNamesSurvive) {
     ASSERT_EQ(result.status, ExportStatus::Written);
     EXPECT_TRUE(result.complete);
 
-    const std::string text = test::PdfPlainText(path);
-    for (const char* expected : {"北京医院项目", "Acme制冷", "客户?", "A-01·B"}) {
-        EXPECT_EQ(test::FindText(test::ReadPdfWords(path), 1, expected).size(), 1u) << expected << "\n"
-                                                                                    << text;
-        EXPECT_EQ(test::FindText(test::ReadPdfWords(path), 2, expected).size(), 1u) << expected;
+    // Each field starts at its place on both pages, Latin and Chinese
+    // characters continuing one after the other.
+    const auto words = test::ReadPdfWords(path);
+    const struct {
+        const char* text;
+        double x;
+        double y;
+    } fields[] = {
+        {"北京医院项目", 122, 719}, {"Acme制冷", 322, 719}, {"客户?", 442, 719}, {"A-01·B", 442, 735}};
+    for (const auto& field : fields) {
+        for (int page : {1, 2}) {
+            const auto places = test::FindText(words, page, field.text);
+            ASSERT_EQ(places.size(), 1u) << field.text << " on page " << page;
+            EXPECT_NEAR(places[0].left, field.x, 0.5) << field.text;
+            EXPECT_NEAR(places[0].baseline, field.y, 2.0) << field.text;
+        }
     }
 }
 
