@@ -25,9 +25,24 @@ TEST(LaunchText, DecodesDigitsAndBrand) {
         {"BREXAL", 0, 0, "BREXAL"},
         {"20 for BREXAL customers", 2, 0, "BREXAL"},
         {"BREXA", 0, 0, "Norvex"},
+        // The digits are the first two characters, however many bytes the
+        // first one takes; a character that is not an ASCII digit gives 0.
         {"\xc3\xa9"
          "5",
-         0, 0, "Norvex"},  // a non-ASCII first character is no digit
+         0, 5, "Norvex"},
+        {"\xe4\xb8\xad"
+         "4BREXAL",
+         0, 4, "BREXAL"},
+        {"5\xc3\xa9"
+         "7",
+         5, 0, "Norvex"},
+        {"\xff"
+         "3",
+         0, 3, "Norvex"},  // a byte that is no UTF-8 counts as one character
+        {"\xc3", 0, 0, "Norvex"},
+        {"5\x80"
+         "6",
+         5, 0, "Norvex"},
     };
     for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.text);
