@@ -59,35 +59,81 @@ void WriteConditions(std::ostream& out, const SelectionConditions& c) {
     object.field("heatingFlowEntered", c.heatingFlowEntered);
 }
 
+// The length of the well-formed UTF-8 sequence that starts text[0]: 1 to 4,
+// or 0 for a byte that starts none (a stray continuation byte, a sequence
+// cut short, an overlong form, a surrogate, a code point beyond U+10FFFF).
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    // The range the second byte must lie in keeps out the overlong forms,
+    // the surrogates and what lies beyond U+10FFFF.
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    }
+    return length;
+}
+
+// One ASCII character as JSON string content.
+void AppendAscii(std::string& json, char c) {
+    switch (c) {
+        case '"':
+            json += "\\\"";
+            return;
+        case '\\':
+            json += "\\\\";
+            return;
+        case '\n':
+            json += "\\n";
+            return;
+        case '\r':
+            json += "\\r";
+            return;
+        case '\t':
+            json += "\\t";
+            return;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+                json += escaped;
+            } else {
+                json += c;
+            }
+    }
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view text) {
     std::string json = "\"";
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-                    json += escaped;
-                } else {
-                    json += c;
-                }
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0) {
+            json += "\\ufffd";
+            ++i;
+        } else if (length == 1) {
+            AppendAscii(json, text[i]);
+            ++i;
+        } else {
+            json.append(text.substr(i, length));
+            i += length;
         }
     }
     return json + "\"";

@@ -14,7 +14,9 @@
 namespace keld::cli {
 
 // `text` as a JSON string literal with its quotes: quote, backslash and the
-// control characters escaped, every other byte (UTF-8) passed through.
+// control characters escaped, UTF-8 passed through, and every byte that is
+// not part of a well-formed UTF-8 sequence written as U+FFFD, so that the
+// output stays valid JSON whatever a database text holds.
 std::string JsonString(std::string_view text);
 
 // A single-precision real as the shortest JSON number that reads back to the

@@ -19,6 +19,30 @@ TEST(JsonWriter, StringsEscapeQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(JsonString("请输入一个数字。 °C"), "\"请输入一个数字。 °C\"");  // UTF-8 passes through
 }
 
+// JSON text is UTF-8: a byte that starts no valid sequence (a model name in
+// another code page, a truncated or overlong sequence, a surrogate) becomes
+// U+FFFD, so that the object always parses.
+TEST(JsonWriter, BytesThatAreNoUtf8BecomeReplacementCharacters) {
+    struct Case {
+        std::string text;
+        const char* json;
+    };
+    const Case cases[] = {
+        {"QTK\xff", "\"QTK\\ufffd\""},
+        {"caf\xe9 1", "\"caf\\ufffd 1\""},   // Latin-1
+        {"\xe4\xb8", "\"\\ufffd\\ufffd\""},  // a sequence cut short
+        {"\xe4\xb8x", "\"\\ufffd\\ufffdx\""},
+        {"\xc0\xaf", "\"\\ufffd\\ufffd\""},                        // overlong "/"
+        {"\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},             // a surrogate
+        {"\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},  // beyond U+10FFFF
+        {"\x80", "\"\\ufffd\""},
+        {"\xf0\x9f\x98\x80 \xe4\xb8\xad", "\"\xf0\x9f\x98\x80 \xe4\xb8\xad\""},  // valid 4 and 3 bytes
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JsonString(c.text), c.json);
+    }
+}
+
 TEST(JsonWriter, RealsReadBackAsTheSameFloat) {
     EXPECT_EQ(JsonNumber(22.07f), "22.07");
     EXPECT_EQ(JsonNumber(0.018f), "0.018");
