@@ -39,7 +39,7 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     } else {
         PrintResultTable(std::cout, session.page().results());
     }
-    return kExitDone;
+    return session.databaseFailed() ? kExitFailed : kExitDone;
 }
 
 }  // namespace keld::cli

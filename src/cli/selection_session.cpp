@@ -8,8 +8,8 @@
 namespace keld::cli {
 
 SelectionSession::SelectionSession(const PageOptions& options)
-    : page_(DecodeLaunchText(options.launch.value_or("")), sink_),
-      database_(sink_),
+    : page_(DecodeLaunchText(options.launch.value_or("")), pageMessages_),
+      database_(databaseMessages_),
       databasePath_(options.database.value_or(DatabasePathIn(ProgramDirectory()))) {
     ApplyPageOptions(page_, options);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/collecting_sink.h"
+#include "cli/database_failure_sink.h"
 #include "cli/page_options.h"
 #include "db/performance_database.h"
 #include "selection/run_selection.h"
@@ -22,6 +23,10 @@ public:
     bool openDatabase();
     // The CALC command, on the opened database.
     ListEffect runSelection();
+    // Whether a message so far told of a database failure (a table or field
+    // missing or unreadable, a damaged grid): the work could not be done,
+    // whatever the run left in the list.
+    bool databaseFailed() const { return pageMessages_.failureShown() || databaseMessages_.failureShown(); }
 
     SelectionPage& page() { return page_; }
     CollectingSink& sink() { return sink_; }
@@ -30,6 +35,8 @@ public:
 
 private:
     CollectingSink sink_;
+    DatabaseFailureSink pageMessages_{sink_, false};
+    DatabaseFailureSink databaseMessages_{sink_, true};
     SelectionPage page_;
     PerformanceDatabase database_;
     std::string databasePath_;

@@ -5,6 +5,7 @@
 
 #include "cli_process.h"
 #include "json_value.h"
+#include "selection/run_fixture.h"
 #include "support/fixture_database.h"
 
 namespace keld::test {
@@ -186,17 +187,80 @@ TEST(CliSelect, ADatabaseThatCannotBeOpenedExitsWithOne) {
     EXPECT_NE(locked.err.find("[JVT] "), std::string::npos) << locked.err;
 }
 
-// A database that opens but lacks the performance tables: the run shows the
-// error and leaves the list as it was.
-TEST(CliSelect, ADatabaseErrorDuringTheRunKeepsTheList) {
-    FixtureDatabase empty("CREATE TABLE Unrelated (x INTEGER);");
-    CliResult result = RunCli({"select", "--database", empty.path(), "--json"});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    JsonValue json = ParseJson(result.out);
-    EXPECT_EQ(json["list"].string, "kept");
-    EXPECT_TRUE(json["rows"].array.empty());
-    ASSERT_FALSE(json["messages"].array.empty());
-    EXPECT_EQ(json["messages"].array[0]["caption"].string, "JVT");
+struct RunEndCase {
+    const char* name;
+    std::string sql;
+    std::vector<std::string> args;
+    int exitCode;
+    const char* list;
+    const char* firstMessage;  // its start
+};
+
+// A database that opens but fails the run (a missing table, a unit row that
+// cannot be read, a grid with two rows at one LWT) is work not done: exit 1,
+// with the messages and the JSON printed all the same. A run that merely
+// finds nothing, or is given an ambient beyond the grids, is done.
+TEST(CliSelect, ADatabaseErrorDuringTheRunExitsWithOne) {
+    const std::string qtk130 =
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '11.04-33.11', "
+        "'61.8', '22.07');\n";
+    const std::string unreadableUnit =
+        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK132GN5-LQE', '1', 459.2, 135.5, NULL, "
+        "'11.04-33.11', '61.8', '22.07');\n";
+    const std::string twoRowsAtOneLwt =
+        "INSERT INTO \"CapacityQTK090&180GN5\" SELECT * FROM "
+        "\"CapacityQTK090&180GN5\" WHERE LWT = 7;\n";
+    const std::string narrowGrid =
+        "DROP TABLE \"PowerQTK090&180GN5\";\n"
+        "CREATE TABLE \"PowerQTK090&180GN5\" (\"LWT\" REAL, \"30OAT\", \"40OAT\");\n"
+        "INSERT INTO \"PowerQTK090&180GN5\" VALUES (7, 1, 1);\n";
+    const RunEndCase cases[] = {
+        {"missing tables", "CREATE TABLE Unrelated (x INTEGER);", {}, 1, "kept", "no such table"},
+        {"unreadable unit row",
+         SelectionDatabaseSql() + qtk130 + unreadableUnit,
+         {},
+         1,
+         "replaced",
+         "Read data Error:"},
+        {"two grid rows at one LWT",
+         SelectionDatabaseSql() + twoRowsAtOneLwt + qtk130,
+         {},
+         1,
+         "replaced",
+         "DATA ERROR!"},
+        {"no units in the band",
+         SelectionDatabaseSql(),
+         {"--launch", "BREXAL", "--compressor", "screw"},
+         0,
+         "kept",
+         "No suitable models!"},
+        {"ambient beyond the grids",
+         SelectionDatabaseSql() + narrowGrid + qtk130,
+         {"--ambient", "20"},
+         0,
+         "kept",
+         "遇到不适当的参数。"},
+    };
+    for (const RunEndCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FixtureDatabase database(c.sql);
+        std::vector<std::string> args = {"select", "--database", database.path()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        CliResult readable = RunCli(args);
+        EXPECT_EQ(readable.exitCode, c.exitCode);
+        EXPECT_TRUE(readable.out.starts_with(std::string("[JVT] ") + c.firstMessage)) << readable.out;
+
+        args.push_back("--json");
+        CliResult result = RunCli(args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_EQ(result.err, "");
+        JsonValue json = ParseJson(result.out);
+        EXPECT_EQ(json["list"].string, c.list);
+        ASSERT_FALSE(json["messages"].array.empty());
+        EXPECT_EQ(json["messages"].array[0]["caption"].string, "JVT");
+        EXPECT_TRUE(json["messages"].array[0]["text"].string.starts_with(c.firstMessage))
+            << json["messages"].array[0]["text"].string;
+    }
 }
 
 }  // namespace
