@@ -98,13 +98,14 @@ std::string Recordset::ReadFieldText(const std::string& name) const {
 
 double Recordset::ReadFieldNumber(const std::string& name) const {
     // Same result as parsing ReadFieldText, without building the text: the
-    // shortest form of a real reads back to the very same value.
+    // shortest form of a real reads back to the very same value, and an
+    // infinite real reads "inf", which does not begin with a number.
     const Cell& cell = CurrentCell(name);
     switch (cell.kind) {
         case Cell::Kind::Integer:
             return static_cast<double>(cell.integer);
         case Cell::Kind::Real:
-            return cell.real;
+            return std::isfinite(cell.real) ? cell.real : 0.0;
         case Cell::Kind::Text:
         case Cell::Kind::Blob:
             return LeadingNumber(cell.bytes);

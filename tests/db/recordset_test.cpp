@@ -193,6 +193,10 @@ const FieldReadCase kFieldReadCases[] = {
     {"'0x1A'", "0x1A", 0.0, std::nullopt},
     {"'15.1-21.9'", "15.1-21.9", 15.1, std::nullopt},
     {"'1e999'", "1e999", HUGE_VAL, std::nullopt},
+    // A real beyond the range of a double is stored as infinity; its text
+    // does not begin with a number, so it reads as 0 like any such text.
+    {"1e999", "inf", 0.0, HUGE_VAL},
+    {"-1e999", "-inf", 0.0, -HUGE_VAL},
     {"x'3132'", "12", 12.0, std::nullopt},
 };
 
