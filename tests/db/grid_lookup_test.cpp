@@ -30,7 +30,9 @@ constexpr const char* kGrids =
     "create table Twice(LWT REAL, [25OAT], [35OAT]);"
     "insert into Twice values (5, 1.0, 0.9), (7, 1.1, 1.0), (7, 2.1, 2.0), (9, 1.2, 1.1);"
     "create table NoAmbient(LWT REAL, Capacity REAL);"
-    "insert into NoAmbient values (7, 1.0);";
+    "insert into NoAmbient values (7, 1.0);"
+    "create table Steps(LWT REAL, [30OAT], [35OAT]);"
+    "insert into Steps values (4, 0.9, 0.8626), (7, 0.9061, 0.86);";
 
 constexpr const char* kGrid = "CapacityTest&GN5";
 
@@ -71,6 +73,20 @@ TEST_F(GridLookupTest, InterpolatesBetweenColumnsAndRows) {
     EXPECT_FLOAT_EQ(Lookup(kGrid, 25, 8), 1.15f);  // between rows at a column
     EXPECT_FLOAT_EQ(Lookup(kGrid, 30, 6), 1.0f);   // mean of four cells
     EXPECT_FLOAT_EQ(Lookup(kGrid, 1.25f, 5.5f), 1.175f);
+}
+
+TEST_F(GridLookupTest, KeepsEveryStepInItsOwnPrecision) {
+    // Each point comes out one float step away from a lookup that takes the
+    // named step in the other precision, so the bits show the mix.
+    struct Case {
+        float oat, lwt, expected;
+        const char* step;
+    };
+    for (const Case& c : {Case{30.7f, 4, 0x1.ca1e82p-1f, "ambients in double between the columns"},
+                          Case{30.1f, 5, 0x1.cd6daap-1f, "cells in single precision"},
+                          Case{33.2f, 6.9f, 0x1.c0cedcp-1f, "single precision between the rows"}}) {
+        EXPECT_EQ(Lookup("Steps", c.oat, c.lwt), c.expected) << c.step;
+    }
 }
 
 TEST_F(GridLookupTest, MissingNeighbourMakesThePointUnavailable) {
