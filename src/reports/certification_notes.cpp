@@ -23,15 +23,13 @@ constexpr const char* kAhriDirectory = "www.ahridirectory.org.";
 // The certified-unit statement.
 constexpr const char* kCertifiedStart =
     "   1.Certified in accordance with the AHRI Air-Cooled Water-Chilling Packages Certification Program, "
-    "which "
-    "is based on AHRI Standard ";
+    "which is based on AHRI Standard ";
 constexpr const char* kCertifiedEnd =
     "550/590 (I-P) and AHRI Standard 551/591 (SI). Certified units may be found in the AHRI Directory at ";
 // Heat pumps are certified in cooling only; the statement takes a third line.
 constexpr const char* kHeatPumpCertifiedMiddle =
     "550/590 (I-P) and AHRI Standard 551/591 (SI). Heat Pump Water-Heating unit is certified when operating "
-    "in "
-    "cooling. Certified units may be ";
+    "in cooling. Certified units may be ";
 constexpr const char* kHeatPumpCertifiedEnd = "found in the AHRI Directory at ";
 
 // Combined units, as the first note or (after an out-of-scope note) the second.
@@ -54,20 +52,17 @@ constexpr const char* kCombinedEnd =
 // Outside the programme's conditions, but rated by its standards.
 constexpr const char* kCentrifugalOutOfScopeStart =
     "   1.Outside the scope of AHRI Air-Cooled Water-Chilling Packages Certification Program, but is rated "
-    "in "
-    "accordance with AHRI Standard ";
+    "in accordance with AHRI Standard ";
 constexpr const char* kCentrifugalOutOfScopeEnd = " 550/590 (I-P) and AHRI Standard 551/591 (SI).";
 constexpr const char* kScrewOutOfScopeStart =
     "   1.Outside the scope of AHRI Air-Cooled Water-Chilling Packages Certification Programor or not "
-    "optionally "
-    "certified, but is rated in ";
+    "optionally certified, but is rated in ";
 constexpr const char* kScrewOutOfScopeEnd =
     " accordance with AHRI Standard 550/590 (I-P) and AHRI Standard 551/591 (SI).";
 
 constexpr const char* kGlycolNote =
     "   2.Unit contains freeze protection liquids in the evaporator and is certified when rated per the "
-    "Standard "
-    "with water. ";
+    "Standard with water. ";
 
 // The five baselines of the note section, a … e.
 enum class NoteLine { A, B, C, D, E };

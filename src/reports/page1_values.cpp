@@ -24,11 +24,13 @@ constexpr float kValueColumn3 = 502;
 constexpr float kValueRightHalf = 442;
 
 // The unit's rating with water at 35 °C ambient and 12 → 7 °C, which the
-// water column shows beside a glycol selection.
+// water column shows beside a glycol selection. The ratings are kept in
+// single precision, and their four-digit rounding shows it (a stored
+// 349.15 kW prints 349.1).
 struct WaterRating {
-    double flow = 0;
-    double capacity = 0;
-    double power = 0;
+    float flow = 0;
+    float capacity = 0;
+    float power = 0;
     std::string pressureDrop;  // already in its printed form
 };
 
@@ -93,9 +95,9 @@ WaterRating Page1Values::readWaterRating() {
     WaterRating rating;
     if (!queryUnitRow()) return rating;
     Recordset& row = unitRow();
-    rating.flow = row.ReadFieldDouble(schema::kExcelFlow7);
-    rating.capacity = row.ReadFieldDouble(schema::kExcelStdCapacity7);
-    rating.power = row.ReadFieldDouble(schema::kExcelStdPower7);
+    rating.flow = static_cast<float>(row.ReadFieldDouble(schema::kExcelFlow7));
+    rating.capacity = static_cast<float>(row.ReadFieldDouble(schema::kExcelStdCapacity7));
+    rating.power = static_cast<float>(row.ReadFieldDouble(schema::kExcelStdPower7));
     rating.pressureDrop = PressureDropText(row.ReadFieldText(schema::kExcelWaterResistance));
     return rating;
 }
@@ -128,7 +130,8 @@ void Page1Values::drawSelectionParameters(const WaterRating& rating) {
     if (WithGlycol(conditions)) {
         show(S4(rating.capacity), kValueColumn3, 9);
         show(S4(rating.power), kValueColumn3, 10);
-        show(S4(EfficiencyRatio(rating.capacity, rating.power)), kValueColumn3, 11);
+        // The quotient of two single-precision figures is single precision too.
+        show(S4(static_cast<float>(EfficiencyRatio(rating.capacity, rating.power))), kValueColumn3, 11);
         show(S4(rating.flow), kValueColumn3, 12);
         show(FormatText("%.1f", 35.0), kValueColumn3, 13);
         show(FormatText("%.2f/%.2f", 12.0, 7.0), kValueColumn3, 14);

@@ -21,15 +21,13 @@ constexpr double kLineE = 170;
 // The note texts as pdftotext reads them (runs of blanks read as one).
 const std::string T1 =
     "1.Certified in accordance with the AHRI Air-Cooled Water-Chilling Packages Certification Program, which "
-    "is "
-    "based on AHRI Standard";
+    "is based on AHRI Standard";
 const std::string T2 =
     "550/590 (I-P) and AHRI Standard 551/591 (SI). Certified units may be found in the AHRI Directory at "
     "www.ahridirectory.org.";
 const std::string T3 =
     "550/590 (I-P) and AHRI Standard 551/591 (SI). Heat Pump Water-Heating unit is certified when operating "
-    "in "
-    "cooling. Certified units may be";
+    "in cooling. Certified units may be";
 const std::string T4 = "found in the AHRI Directory at www.ahridirectory.org.";
 const std::string CA =
     "1.Combined units or modular chiller array rating is outside of the scope of the AHRI Air-Cooled "
@@ -49,13 +47,11 @@ const std::string OA1 =
 const std::string OA2 = "550/590 (I-P) and AHRI Standard 551/591 (SI).";
 const std::string OB1 =
     "1.Outside the scope of AHRI Air-Cooled Water-Chilling Packages Certification Programor or not "
-    "optionally "
-    "certified, but is rated in";
+    "optionally certified, but is rated in";
 const std::string OB2 = "accordance with AHRI Standard 550/590 (I-P) and AHRI Standard 551/591 (SI).";
 const std::string G =
     "2.Unit contains freeze protection liquids in the evaporator and is certified when rated per the "
-    "Standard "
-    "with water.";
+    "Standard with water.";
 
 struct NoteCase {
     const char* name;

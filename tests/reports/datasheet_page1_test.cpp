@@ -215,10 +215,11 @@ const BranchCase kBranches[] = {
       {"Type Copper Tube Aluminum Fins", 217, 495},
       {"Compressor Type Inverter Semi-hermetic Single-Screw", 52, 367},
       {"Starter Type Variable Frequency Starting", 299.5, 271},
-      // the water column shows the standard rating with water
+      // the water column shows the standard rating with water, held in
+      // single precision: 349.15 is 349.149994 there
       {"1135", 502, 623},
-      {"349.2", 502, 607},
-      {"3.250", 502, 591},
+      {"349.1", 502, 607},
+      {"3.251", 502, 591},
       {"54.30", 502, 575},
       {"35.0", 502, 559},
       {"12.00/7.00", 502, 543},
