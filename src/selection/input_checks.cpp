@@ -71,35 +71,37 @@ int ScrewChillerGlycolMinimum(float t) {
     return kByDegreeBelowFour[index];
 }
 
+// Shows why a check failed; false, for the check to return.
+bool Refuse(MessageSink& messages, const std::string& text, const char* caption) {
+    messages.show(text, caption);
+    return false;
+}
+
+// Fouling and altitude have the same limits for every series.
+bool GeneralDataWithinLimits(const SelectionConditions& c, MessageSink& messages) {
+    if (FoulingOutside(c.foulingFactor)) return Refuse(messages, kFoulingMessage, kGeneralCaption);
+    if (AltitudeOutside(c.altitude)) return Refuse(messages, kAltitudeMessage, kGeneralCaption);
+    return true;
+}
+
 }  // namespace
 
 bool SelectionPage::ValidateCentrifugalInputs() {
     const SelectionConditions& c = conditions_;
     if (AmbientOutside(c.coolingAmbientTemp, -8.0, 44.0)) {
-        messages_.show(AmbientMessage(-8.0, 44.0), kCoolingCaption);
-        return false;
+        return Refuse(messages_, AmbientMessage(-8.0, 44.0), kCoolingCaption);
     }
     if (c.coolingOutletTemp < 4 || c.coolingOutletTemp > 15) {
-        messages_.show(OutletMessage(4, 15), kCoolingCaption);
-        return false;
+        return Refuse(messages_, OutletMessage(4, 15), kCoolingCaption);
     }
     // Away from the rating point the tables cover any difference; at the
     // rating point the rated flow is only meaningful for a sane difference.
     const bool ratingPoint = c.coolingAmbientTemp == 35 && c.coolingOutletTemp == 7 &&
                              std::fabs(c.foulingFactor - 0.018) < kLimitTolerance && c.altitude == 0;
     if (!c.coolingFlowEntered && ratingPoint && DifferenceOutside(c.coolingInletTemp - c.coolingOutletTemp)) {
-        messages_.show(kDifferenceMessage, kCoolingCaption);
-        return false;
+        return Refuse(messages_, kDifferenceMessage, kCoolingCaption);
     }
-    if (FoulingOutside(c.foulingFactor)) {
-        messages_.show(kFoulingMessage, kGeneralCaption);
-        return false;
-    }
-    if (AltitudeOutside(c.altitude)) {
-        messages_.show(kAltitudeMessage, kGeneralCaption);
-        return false;
-    }
-    return true;
+    return GeneralDataWithinLimits(c, messages_);
 }
 
 bool SelectionPage::ValidateScrewInputs() {
@@ -109,42 +111,26 @@ bool SelectionPage::ValidateScrewInputs() {
 bool SelectionPage::validateHeatPumpInputs() {
     const SelectionConditions& c = conditions_;
     if (AmbientOutside(c.heatingAmbientTemp, -15.0, 50.0)) {
-        messages_.show(AmbientMessage(-15.0, 50.0), kHeatingCaption);
-        return false;
+        return Refuse(messages_, AmbientMessage(-15.0, 50.0), kHeatingCaption);
     }
     if (c.heatingOutletTemp < 25 || c.heatingOutletTemp > 55) {
-        messages_.show(OutletMessage(25, 55), kHeatingCaption);
-        return false;
+        return Refuse(messages_, OutletMessage(25, 55), kHeatingCaption);
     }
     if (!c.heatingFlowEntered && DifferenceOutside(c.heatingOutletTemp - c.heatingInletTemp)) {
-        messages_.show(kDifferenceMessage, kHeatingCaption);
-        return false;
+        return Refuse(messages_, kDifferenceMessage, kHeatingCaption);
     }
-    if (FoulingOutside(c.foulingFactor)) {
-        messages_.show(kFoulingMessage, kGeneralCaption);
-        return false;
-    }
-    if (AltitudeOutside(c.altitude)) {
-        messages_.show(kAltitudeMessage, kGeneralCaption);
-        return false;
-    }
-    if (GlycolOutside(c.glycolPercent)) {
-        messages_.show(kGlycolMessage, kGeneralCaption);
-        return false;
-    }
+    if (!GeneralDataWithinLimits(c, messages_)) return false;
+    if (GlycolOutside(c.glycolPercent)) return Refuse(messages_, kGlycolMessage, kGeneralCaption);
     if (AmbientOutside(c.coolingAmbientTemp, -8.0, 50.0)) {
-        messages_.show(AmbientMessage(-8.0, 50.0), kCoolingCaption);
-        return false;
+        return Refuse(messages_, AmbientMessage(-8.0, 50.0), kCoolingCaption);
     }
     // Glycol keeps the water side from freezing below 4 °C.
     const int lowestOutlet = c.fluidIsGlycol ? -8 : 4;
     if (c.coolingOutletTemp < lowestOutlet || c.coolingOutletTemp > 35) {
-        messages_.show(OutletMessage(lowestOutlet, 35), kCoolingCaption);
-        return false;
+        return Refuse(messages_, OutletMessage(lowestOutlet, 35), kCoolingCaption);
     }
     if (!c.coolingFlowEntered && DifferenceOutside(c.coolingInletTemp - c.coolingOutletTemp)) {
-        messages_.show(kDifferenceMessage, kCoolingCaption);
-        return false;
+        return Refuse(messages_, kDifferenceMessage, kCoolingCaption);
     }
     if (c.fluidIsGlycol) raiseGlycolForLowLeavingWater();
     return true;
@@ -161,25 +147,13 @@ void SelectionPage::raiseGlycolForLowLeavingWater() {
 bool SelectionPage::validateScrewChillerInputs() {
     const SelectionConditions& c = conditions_;
     if (AmbientOutside(c.coolingAmbientTemp, 5.0, 50.0)) {
-        messages_.show(AmbientMessage(5.0, 50.0), kCoolingCaption);
-        return false;
+        return Refuse(messages_, AmbientMessage(5.0, 50.0), kCoolingCaption);
     }
     if (c.coolingOutletTemp < -8 || c.coolingOutletTemp > 35) {
-        messages_.show(OutletMessage(-8, 35), kCoolingCaption);
-        return false;
+        return Refuse(messages_, OutletMessage(-8, 35), kCoolingCaption);
     }
-    if (GlycolOutside(c.glycolPercent)) {
-        messages_.show(kGlycolMessage, kGeneralCaption);
-        return false;
-    }
-    if (FoulingOutside(c.foulingFactor)) {
-        messages_.show(kFoulingMessage, kGeneralCaption);
-        return false;
-    }
-    if (AltitudeOutside(c.altitude)) {
-        messages_.show(kAltitudeMessage, kGeneralCaption);
-        return false;
-    }
+    if (GlycolOutside(c.glycolPercent)) return Refuse(messages_, kGlycolMessage, kGeneralCaption);
+    if (!GeneralDataWithinLimits(c, messages_)) return false;
     if (c.coolingOutletTemp < 4) switchToGlycolForLowLeavingWater();
     return true;
 }
