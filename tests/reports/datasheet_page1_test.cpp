@@ -116,6 +116,21 @@ TEST(DatasheetPage1, LabelsUnitsAndHeaderStandInTheirCells) {
                             {"kW", 297, 447},
                             {"MPa", 471, 447},
                             {"m", 297, 431},
+                            // °C: "C" 2.5 points right of the unit's place, a
+                            // small "o" raised 4 points at the place itself
+                            {"C", 138.5, 559},
+                            {"o", 136, 563},
+                            {"C", 303.5, 543},
+                            {"o", 301, 547},
+                            {"C", 473.5, 559},
+                            {"o", 471, 563},
+                            // m²·K/kW and 10⁴ m³/h: raised digits and the middle dot
+                            {"2", 138, 434},
+                            {"·", 139, 431},
+                            {"2", 459, 434},
+                            {"·", 460, 431},
+                            {"4", 306, 468},
+                            {"3", 314, 468},
                             // physical and electrical
                             {"Shipping Weight kg", 299.5, 367},
                             {"Compressor Model", 52, 351},

@@ -58,6 +58,10 @@ TEST(PartLoadPage, AhriTableShowsThePointsTheIplvAndTheNplvBox) {
         {"kW", Column(2) + 25, 640},
         {"kW", Column(3) + 22, 640},
         {"W/W", Column(4) + 22, 640},
+        {"C", Column(5) + 25.5, 640},
+        {"o", Column(5) + 23, 644},
+        {"C", Column(6) + 25.5, 640},
+        {"o", Column(6) + 23, 644},
         {"L/s", Column(7) + 23, 640},
         // the points, full load two points further left
         {"1", 78, 622},
