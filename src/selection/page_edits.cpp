@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::array kIntegerEdits = {kCoolingCapacityEdit, kToleranceEdit, kHeatingCapacityEdit,
                                       kGlycolEdit};
-constexpr std::array kRealEdits = {
-    kCoolingAmbientEdit,  kCoolingInletEdit, kCoolingFlowEdit,   kCoolingOutletEdit, kHeatingAmbientEdit,
-    kHeatingInletEdit,    kHeatingFlowEdit,  kHeatingOutletEdit, kRecoveryInletEdit, kRecoveryOutletEdit,
-    kRecoveryFoulingEdit, kFoulingEdit,      kAltitudeEdit};
-
 constexpr std::array kUnitTypeRadios = {kChillersRadio, kHeatPumpRadio};
 constexpr std::array kRefrigerantRadios = {kR22Radio, kR407cRadio, kR134aRadio};
 constexpr std::array kVersionRadios = {kStandardVersionRadio, kLowNoiseRadio, kLowAmbientRadio};
@@ -30,10 +25,6 @@ bool Contains(const std::array<int, N>& ids, int id) {
 }
 
 }  // namespace
-
-bool IsPageEdit(int controlId) {
-    return Contains(kIntegerEdits, controlId) || Contains(kRealEdits, controlId);
-}
 
 bool IsIntegerEdit(int controlId) { return Contains(kIntegerEdits, controlId); }
 

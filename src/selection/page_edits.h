@@ -10,9 +10,8 @@ namespace keld {
 inline constexpr const char* kRealPrompt = "请输入一个数字。";
 inline constexpr const char* kIntegerPrompt = "请输入一个整数。";
 
-// Whether `controlId` is one of the page's edits, and whether that edit holds
-// an integer (capacities, tolerance, glycol percentage) rather than a real.
-bool IsPageEdit(int controlId);
+// Whether the edit `controlId` holds an integer (capacities, tolerance,
+// glycol percentage) rather than a real.
 bool IsIntegerEdit(int controlId);
 
 // The prompt for a text in `controlId` that is not a number of its kind.
