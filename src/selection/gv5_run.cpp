@@ -69,7 +69,9 @@ ListEffect Gv5Run::run() {
     }
     if (!checkEnvelope()) return ListEffect::Kept;
     ComputeScrewCorrections(db_, conditions_, page_.corrections());
-    if (!CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
+    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+                           {corrections_.capacityRatio, corrections_.powerRatio}) ||
+        !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Gv5);
     if (OpenCandidates(db_, query) == 0) {
@@ -151,14 +153,14 @@ void Gv5Run::evaluate(const Recordset& unit) {
         drop = OneModuleDropText(nominalDrops.first, shownFlow / ratedFlow, factor, "%.6f");
     }
 
-    const std::string ratedCapacity = FourDigitText(unit.ReadFieldNumber(schema::kUnitCapacity7));
+    const std::string ratedCapacity = FourDigitText(ReadRatedFigure(unit, schema::kUnitCapacity7));
     const ResultCells cells{
         {column::kCoolingCapacity, FourDigitText(duty.capacity)},
         {column::kCoolingPower, FourDigitText(duty.power)},
         {column::kCoolingFlow, flowText},
         {column::kRatedCapacity, ratedCapacity},
         {column::kRatedCapacityRepeat, ratedCapacity},
-        {column::kRatedPower, FourDigitText(unit.ReadFieldNumber(schema::kUnitPower7))},
+        {column::kRatedPower, FourDigitText(ReadRatedFigure(unit, schema::kUnitPower7))},
         {column::kCoolingInletTemp, FormatText("%.2f", water.inletTemp)},
         {column::kAltitude, AltitudeCell(conditions_)},
         {column::kPressureDrop, ThreeDigitDropText(drop)},

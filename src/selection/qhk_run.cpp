@@ -60,7 +60,11 @@ ListEffect QhkRun::run() {
         return ListEffect::Cleared;
     }
     ComputeScrewCorrections(db_, conditions_, page_.corrections());
-    if (!CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
+    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+                           {corrections_.capacityRatio, corrections_.powerRatio}) ||
+        !CheckFiniteRatios(page_.messages(), conditions_.heatingAmbientTemp, conditions_.heatingOutletTemp,
+                           {corrections_.heatCapacityRatio, corrections_.heatPowerRatio}) ||
+        !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Qhk);
     if (OpenCandidates(db_, query) == 0) return ListEffect::Kept;
@@ -167,8 +171,8 @@ void QhkRun::evaluate(const Recordset& unit) {
                                  factor, "%.6f");
     }
 
-    const std::string ratedCapacity = FourDigitText(unit.ReadFieldNumber(schema::kUnitCapacity7));
-    const std::string ratedPower = FourDigitText(unit.ReadFieldNumber(schema::kUnitPower7));
+    const std::string ratedCapacity = FourDigitText(ReadRatedFigure(unit, schema::kUnitCapacity7));
+    const std::string ratedPower = FourDigitText(ReadRatedFigure(unit, schema::kUnitPower7));
     const ResultCells cells{
         {column::kCoolingCapacity, FourDigitText(cooling.capacity)},
         {column::kCoolingPower, FourDigitText(cooling.power)},

@@ -63,7 +63,10 @@ ListEffect QtkRun::run() {
         return ListEffect::Cleared;
     }
     ComputeQtkCorrections(db_, conditions_, page_.corrections());
-    if (!CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
+    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+                           {corrections_.capacityRatio, corrections_.powerRatio,
+                            corrections_.capacityRatioEven, corrections_.powerRatioEven}) ||
+        !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Qtk);
     if (OpenCandidates(db_, query) == 0) return ListEffect::Kept;
@@ -151,8 +154,8 @@ void QtkRun::evaluate(const Recordset& unit) {
         {column::kCoolingCapacity, FourDigitText(duty.capacity)},
         {column::kCoolingPower, FourDigitText(duty.power)},
         {column::kCoolingFlow, flowText},
-        {column::kRatedCapacity, FourDigitText(unit.ReadFieldNumber(schema::kUnitCapacity))},
-        {column::kRatedPower, FourDigitText(unit.ReadFieldNumber(schema::kUnitPower))},
+        {column::kRatedCapacity, FourDigitText(ReadRatedFigure(unit, schema::kUnitCapacity))},
+        {column::kRatedPower, FourDigitText(ReadRatedFigure(unit, schema::kUnitPower))},
         {column::kCoolingInletTemp, FormatText("%.2f", water.inletTemp)},
         {column::kAltitude, AltitudeCell(conditions_)},
         {column::kPressureDrop, drop},

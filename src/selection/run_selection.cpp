@@ -29,7 +29,12 @@ ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db) {
     } catch (const InvalidArgumentError& error) {
         page.messages().show(error.what(), kApplicationTitle);
     } catch (const DatabaseError& error) {
-        page.messages().show(DatabaseErrorText(error), kApplicationTitle);
+        // A statement that fails shows the engine's description itself and
+        // leaves its recordset closed; the closed recordset's own error would
+        // only report the same failure a second time.
+        if (error.code() != database_error_code::kObjectClosed) {
+            page.messages().show(DatabaseErrorText(error), kApplicationTitle);
+        }
     }
     return ListEffect::Kept;
 }

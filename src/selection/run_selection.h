@@ -21,10 +21,11 @@ enum class ListEffect {
 // through the page's message sink, which units it left out.
 //
 // Never throws for the program's own errors: a database error before the
-// candidates are walked shows its text (caption "JVT"), an ambient outside
-// a performance grid shows "遇到不适当的参数。", and both leave the list as
-// it was; a database error during the walk shows "Read data Error:%s" and
-// keeps the rows added so far. Uses the database's CurrentRecordset.
+// candidates are walked shows its text once (caption "JVT"; a statement that
+// fails has shown the engine's description already), an ambient outside a
+// performance grid shows "遇到不适当的参数。", and both leave the list as it
+// was; a database error during the walk shows "Read data Error:%s" and keeps
+// the rows added so far. Uses the database's CurrentRecordset.
 ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db);
 
 }  // namespace keld

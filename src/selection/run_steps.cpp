@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "selection/run_steps.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "db/database_error.h"
 #include "db/format_text.h"
 #include "db/message_sink.h"
 #include "db/performance_database.h"
+#include "db/recordset.h"
 #include "db/significant.h"
 
 namespace keld {
@@ -23,6 +25,18 @@ void ShowNameList(MessageSink& messages, const std::string& list, const char* su
 void ClearResults(ResultTable& results) {
     results.FreeResultRecords();
     results.deleteAllRows();
+}
+
+bool CheckFiniteRatios(MessageSink& messages, float ambient, float leavingWater,
+                       std::initializer_list<double> ratios) {
+    for (double ratio : ratios) {
+        if (std::isfinite(ratio)) continue;
+        messages.show(FormatText("No valid performance data at ambient %.1f °C, leaving water %.2f °C",
+                                 static_cast<double>(ambient), static_cast<double>(leavingWater)),
+                      kApplicationTitle);
+        return false;
+    }
+    return true;
 }
 
 bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& conditions, double capacityRatio) {
@@ -54,6 +68,14 @@ bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
         return false;
     }
     return true;
+}
+
+double ReadRatedFigure(const Recordset& unit, const std::string& column) {
+    const double figure = unit.ReadFieldNumber(column);
+    if (std::isfinite(figure)) return figure;
+    throw DatabaseError(database_error_code::kTypeMismatch,
+                        FormatText("The field \"%s\" holds \"%s\", which is not a number.", column.c_str(),
+                                   unit.ReadFieldText(column).c_str()));
 }
 
 void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected) {

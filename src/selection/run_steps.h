@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,14 @@ class Recordset;
 // Frees the records and deletes every row of the list.
 void ClearResults(ResultTable& results);
 
+// Performance ratios that are not finite numbers (a grid cell or a
+// correction factor beyond the range of a real) would make every figure of
+// the run meaningless: says "No valid performance data at ambient %.1f °C,
+// leaving water %.2f °C" for the duty point they were read at and returns
+// false. True when every ratio is finite.
+bool CheckFiniteRatios(MessageSink& messages, float ambient, float leavingWater,
+                       std::initializer_list<double> ratios);
+
 // A capacity ratio of 0 (a grid without data at the duty point) leaves no
 // band to search: says so, naming the duty's ambient and leaving water, and
 // returns false. True when the ratio can scale the required capacity.
@@ -37,6 +46,13 @@ int OpenCandidates(PerformanceDatabase& db, const std::string& query);
 // rows added so far stay.
 bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
                     const std::function<void(const Recordset& unit)>& evaluate);
+
+// A rated figure of a unit row ("capacity", "Power", "capacity7", "Power7"):
+// the number its text begins with, as the list shows it. A number beyond the
+// range of a real is no more a figure than a text without one; it raises
+// DatabaseError like any unreadable field, so the walk ends with "Read data
+// Error".
+double ReadRatedFigure(const Recordset& unit, const std::string& column);
 
 // The names of the candidates a run leaves out, each followed by ",".
 struct RejectedUnits {

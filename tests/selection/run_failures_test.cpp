@@ -20,6 +20,10 @@ constexpr const char* kQtk130 =
     "'61.8', "
     "'22.07');\n";
 
+constexpr const char* kQhk150 =
+    "INSERT INTO ALL_Model_qhk VALUES (0, 2, 0, 0, 'QHK150GP5-LQE', '1', 507.0, 507.0, 136.7, 24.17, 23.89, "
+    "'12.09-36.26', '55.6', '24.17');\n";
+
 // A page whose list holds the default run's row (QTK130GN5-LQE), with the
 // messages of that run cleared.
 class FilledList : public RunFixture {
@@ -112,6 +116,69 @@ TEST(RunFailures, AmbientOutsideAGridKeepsTheList) {
     EXPECT_EQ(run.run(), ListEffect::Kept);
     EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "遇到不适当的参数。"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
+}
+
+// A statement that fails before the walk (a grid or a unit table missing)
+// is reported once, by the failed statement itself; the list stays.
+TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
+    struct Case {
+        const char* missingTable;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"CapacityQSK_GV5", "no such table: CapacityQSK_GV5"},  // during the corrections
+        {"ALL_Model_GV5", "no such table: ALL_Model_GV5"},      // the candidate query
+    };
+    for (const Case& c : cases) {
+        FilledList run(std::string("DROP TABLE \"") + c.missingTable + "\";", "BREXAL");
+        run.page().clickScrew();
+        EXPECT_EQ(run.run(), ListEffect::Kept) << c.missingTable;
+        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}})) << c.missingTable;
+        EXPECT_EQ(run.rows(), run.previousRows()) << c.missingTable;
+    }
+}
+
+// Performance data beyond the range of a real (a grid cell of 1e39 read in
+// single precision) would make every figure meaningless: the run ends with a
+// message naming the duty point and the list stays.
+TEST(RunFailures, PerformanceDataThatIsNoFiniteNumberKeepsTheList) {
+    struct Case {
+        std::string grid;
+        GridCell cell;
+        bool heatPump;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"PowerQTK090&180GN5",
+         {"7", "35", "1e39"},
+         false,
+         "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        {"CapacityQHK_H",
+         {"45", "7", "1e39"},
+         true,
+         "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
+    };
+    for (const Case& c : cases) {
+        FilledList run("DROP TABLE \"" + c.grid + "\";\n" + GridSql(c.grid, "1", {c.cell}) + kQhk150);
+        if (c.heatPump) run.page().clickScrew();
+        EXPECT_EQ(run.run(), ListEffect::Kept) << c.grid;
+        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}})) << c.grid;
+        EXPECT_EQ(run.rows(), run.previousRows()) << c.grid;
+    }
+}
+
+// A rated figure of a unit row whose number is beyond the range of a real is
+// read as a field that holds no number: the walk ends with "Read data Error".
+TEST(RunFailures, RatedFigureBeyondTheRangeOfARealEndsTheWalk) {
+    RunFixture run(std::string(kQtk130) +
+                   "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK131GN5-LQE', '1', 459.2, '1e999x', 22.07, "
+                   "'11.04-33.11', '61.8', '22.07');\n");
+    EXPECT_EQ(run.run(), ListEffect::Replaced);
+    EXPECT_EQ(
+        run.sink().messages(),
+        (Messages{{"JVT", "Read data Error:The field \"Power\" holds \"1e999x\", which is not a number."}}));
+    ASSERT_EQ(run.page().results().rowCount(), 1);
+    EXPECT_EQ(run.page().results().cell(0, column::kModel), "QTK130GN5-LQE");
 }
 
 // An error while the candidates are walked ends the run at once: the rows so
