@@ -3,6 +3,7 @@
 // the glycol a low leaving water temperature forces.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "selection/page_controls.h"
@@ -57,6 +58,19 @@ TEST(CentrifugalChecks, LimitsAndMessages) {
         {"defaults", [](auto&) {}, nullptr, nullptr},
         {"ambient 44", [](auto& c) { c.coolingAmbientTemp = 44; }, nullptr, nullptr},
         {"ambient 44.1", [](auto& c) { c.coolingAmbientTemp = 44.1f; }, "Cooling", kAmbientCentrifugal},
+        // The upper ambient limit allows 0.00001 for single-precision input,
+        // the outlet limits allow nothing, the fouling limit only 1e-10.
+        {"ambient a float above 44", [](auto& c) { c.coolingAmbientTemp = std::nextafter(44.0f, 99.0f); },
+         nullptr, nullptr},
+        {"ambient 44.0001", [](auto& c) { c.coolingAmbientTemp = 44.0001f; }, "Cooling", kAmbientCentrifugal},
+        {"outlet a float above 15",
+         [](auto& c) {
+             c.coolingOutletTemp = std::nextafter(15.0f, 99.0f);
+             c.coolingInletTemp = 20;
+         },
+         "Cooling", "Please input the value of outlet temperature between 4 and 15"},
+        {"fouling a float above 0.132", [](auto& c) { c.foulingFactor = std::nextafter(0.132f, 1.0f); },
+         "Gerneral Data", kFouling},
         {"ambient -8", [](auto& c) { c.coolingAmbientTemp = -8; }, nullptr, nullptr},
         {"ambient -8.1", [](auto& c) { c.coolingAmbientTemp = -8.1f; }, "Cooling", kAmbientCentrifugal},
         {"outlet 3.9", [](auto& c) { c.coolingOutletTemp = 3.9f; }, "Cooling",
