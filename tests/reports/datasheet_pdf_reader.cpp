@@ -79,7 +79,8 @@ std::vector<TextPlace> FindText(const std::vector<PdfWord>& words, int page, con
                 rest.push_back(&w);
             }
         }
-        std::sort(rest.begin(), rest.end(), [](const PdfWord* a, const PdfWord* b) { return a->left < b->left; });
+        std::sort(rest.begin(), rest.end(),
+                  [](const PdfWord* a, const PdfWord* b) { return a->left < b->left; });
         bool match = rest.size() + 1 >= wanted.size();
         for (std::size_t k = 1; match && k < wanted.size(); ++k) match = rest[k - 1]->text == wanted[k];
         if (match) places.push_back({first.left, first.baseline});
