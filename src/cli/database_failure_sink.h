@@ -13,20 +13,21 @@ namespace keld::cli {
 // of a database failure. The core reports such a failure with a message and
 // carries on, or ends the command quietly, so the command line learns of it
 // from where the message comes from, never from its wording:
-// - a sink given to PerformanceDatabase (`everyMessage` true) notes every
-//   message: the database layer shows only failures (a statement that fails,
-//   a correction factor that cannot be read, "DATA ERROR!");
-// - a sink given to the selection page notes the messages shown while a
+// - the sink of PerformanceDatabase notes every message: the database layer
+//   shows only failures (a statement that fails, a correction factor that
+//   cannot be read, "DATA ERROR!");
+// - the sink of the selection page notes the messages shown while a
 //   DatabaseError is being handled: a run shows the error's text from the
 //   handler that caught it (the candidate walk's "Read data Error:", or the
 //   error that ended the run before the walk).
 class DatabaseFailureSink : public MessageSink {
 public:
-    DatabaseFailureSink(MessageSink& target, bool everyMessage)
-        : target_(target), everyMessage_(everyMessage) {}
+    enum class Notes { EveryMessage, MessagesWhileHandlingDatabaseError };
+
+    DatabaseFailureSink(MessageSink& target, Notes notes) : target_(target), notes_(notes) {}
 
     void show(const std::string& text, const std::string& caption) override {
-        if (everyMessage_ || HandlingDatabaseError()) failureShown_ = true;
+        if (notes_ == Notes::EveryMessage || HandlingDatabaseError()) failureShown_ = true;
         target_.show(text, caption);
     }
 
@@ -46,7 +47,7 @@ private:
     }
 
     MessageSink& target_;
-    bool everyMessage_;
+    Notes notes_;
     bool failureShown_ = false;
 };
 

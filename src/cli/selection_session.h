@@ -35,8 +35,8 @@ public:
 
 private:
     CollectingSink sink_;
-    DatabaseFailureSink pageMessages_{sink_, false};
-    DatabaseFailureSink databaseMessages_{sink_, true};
+    DatabaseFailureSink pageMessages_{sink_, DatabaseFailureSink::Notes::MessagesWhileHandlingDatabaseError};
+    DatabaseFailureSink databaseMessages_{sink_, DatabaseFailureSink::Notes::EveryMessage};
     SelectionPage page_;
     PerformanceDatabase database_;
     std::string databasePath_;
