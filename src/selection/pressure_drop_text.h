@@ -17,8 +17,8 @@ using DropFactor = std::function<double(double flowRatio)>;
 // to 4 significant digits) over its nominal flow gives its ratio; a ratio
 // above 0.00001 is replaced by its factor, a smaller one used as it is; the
 // drop is the nominal drop times that, written with `format` ("%.1f" or
-// "%.6f"). A drop that shows as 0… (below one unit of the format's first
-// digit) or that is not finite shows "-". Factors are looked up left first.
+// "%.6f"). A module drop whose text begins with "0" (below 1 kPa) or that
+// is not finite shows "-". Factors are looked up left first.
 std::string TwoModuleDropText(const ValuePair& nominalDrops, const ValuePair& nominalFlows,
                               const ModuleFlows& moduleFlows, const DropFactor& factor, const char* format);
 

@@ -87,7 +87,8 @@ void FillCoolingRecord(ModelResult& record, const SelectionConditions& condition
 // Column 15: the altitude to 4 significant digits when above 0, else "0".
 std::string AltitudeCell(const SelectionConditions& conditions);
 
-// The text of a value to 4 significant digits, as the list shows it.
+// The text of a value to 4 significant digits, as the list shows it. The
+// value must be finite (FormatSignificant raises std::domain_error else).
 std::string FourDigitText(double value);
 
 }  // namespace keld
