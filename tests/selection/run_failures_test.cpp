@@ -138,32 +138,28 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
     }
 }
 
-// Performance data beyond the range of a real (a grid cell of 1e39 read in
-// single precision) would make every figure meaningless: the run ends with a
-// message naming the duty point and the list stays.
-TEST(RunFailures, PerformanceDataThatIsNoFiniteNumberKeepsTheList) {
+// Performance ratios beyond the range of a real (here a fouling factor of
+// 1e308 times a grid ratio of 2) would make every figure meaningless: the run
+// ends with a message naming the duty point and the list stays.
+TEST(RunFailures, PerformanceRatioThatIsNoFiniteNumberKeepsTheList) {
     struct Case {
-        std::string grid;
-        GridCell cell;
         bool heatPump;
         const char* message;
     };
     const Case cases[] = {
-        {"PowerQTK090&180GN5",
-         {"7", "35", "1e39"},
-         false,
-         "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
-        {"CapacityQHK_H",
-         {"45", "7", "1e39"},
-         true,
-         "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
+        // the power ratio of the even modules, 2 × 1e308
+        {false, "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        // the heating capacity ratio, 2 × 1e308
+        {true, "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
     };
     for (const Case& c : cases) {
-        FilledList run("DROP TABLE \"" + c.grid + "\";\n" + GridSql(c.grid, "1", {c.cell}) + kQhk150);
+        FilledList run(std::string("INSERT INTO Dirt VALUES (0.044, 1, 1e308, 1e308, 1);\n") + kQhk150, "",
+                       {{"PowerQTK090&180GN5", "2"}, {"CapacityQHK_H", "2"}});
         if (c.heatPump) run.page().clickScrew();
-        EXPECT_EQ(run.run(), ListEffect::Kept) << c.grid;
-        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}})) << c.grid;
-        EXPECT_EQ(run.rows(), run.previousRows()) << c.grid;
+        run.set(kFoulingEdit, "0.044");
+        EXPECT_EQ(run.run(), ListEffect::Kept) << c.message;
+        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}}));
+        EXPECT_EQ(run.rows(), run.previousRows()) << c.message;
     }
 }
 
