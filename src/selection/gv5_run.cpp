@@ -69,7 +69,7 @@ ListEffect Gv5Run::run() {
     }
     if (!checkEnvelope()) return ListEffect::Kept;
     ComputeScrewCorrections(db_, conditions_, page_.corrections());
-    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+    if (!CheckUsableRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
                            {corrections_.capacityRatio, corrections_.powerRatio}) ||
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;

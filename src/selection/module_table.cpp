@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "selection/module_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace keld {
@@ -49,6 +50,17 @@ std::span<const ModuleRating> ModuleTable(Series series) {
             return kGv5Modules;
     }
     return {};
+}
+
+double LargestModuleRating() {
+    double largest = 0;
+    for (Series series : {Series::Qtk, Series::Qhk, Series::Gv5}) {
+        for (const ModuleRating& module : ModuleTable(series)) {
+            largest = std::max({largest, module.coolingCapacity, module.coolingPower, module.heatingCapacity,
+                                module.heatingPower});
+        }
+    }
+    return largest;
 }
 
 const ModuleRating* FindModule(Series series, int index) {

@@ -28,6 +28,10 @@ struct ModuleRating {
 // changes, so the span stays valid for the life of the program.
 std::span<const ModuleRating> ModuleTable(Series series);
 
+// The largest figure (kW) any module of any series is rated at: the bound a
+// performance ratio scales.
+double LargestModuleRating();
+
 // The module at `index` of the series table, or null when the index lies
 // outside the table (a unit row naming a module that does not exist).
 const ModuleRating* FindModule(Series series, int index);

@@ -60,9 +60,9 @@ ListEffect QhkRun::run() {
         return ListEffect::Cleared;
     }
     ComputeScrewCorrections(db_, conditions_, page_.corrections());
-    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+    if (!CheckUsableRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
                            {corrections_.capacityRatio, corrections_.powerRatio}) ||
-        !CheckFiniteRatios(page_.messages(), conditions_.heatingAmbientTemp, conditions_.heatingOutletTemp,
+        !CheckUsableRatios(page_.messages(), conditions_.heatingAmbientTemp, conditions_.heatingOutletTemp,
                            {corrections_.heatCapacityRatio, corrections_.heatPowerRatio}) ||
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;

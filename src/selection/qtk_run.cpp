@@ -63,7 +63,7 @@ ListEffect QtkRun::run() {
         return ListEffect::Cleared;
     }
     ComputeQtkCorrections(db_, conditions_, page_.corrections());
-    if (!CheckFiniteRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
+    if (!CheckUsableRatios(page_.messages(), conditions_.coolingAmbientTemp, conditions_.coolingOutletTemp,
                            {corrections_.capacityRatio, corrections_.powerRatio,
                             corrections_.capacityRatioEven, corrections_.powerRatioEven}) ||
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))

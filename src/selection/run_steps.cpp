@@ -10,6 +10,7 @@
 #include "db/performance_database.h"
 #include "db/recordset.h"
 #include "db/significant.h"
+#include "selection/module_table.h"
 
 namespace keld {
 namespace {
@@ -27,10 +28,11 @@ void ClearResults(ResultTable& results) {
     results.deleteAllRows();
 }
 
-bool CheckFiniteRatios(MessageSink& messages, float ambient, float leavingWater,
+bool CheckUsableRatios(MessageSink& messages, float ambient, float leavingWater,
                        std::initializer_list<double> ratios) {
+    const double largestUnitRating = 2 * LargestModuleRating();
     for (double ratio : ratios) {
-        if (std::isfinite(ratio)) continue;
+        if (std::isfinite(ratio * largestUnitRating)) continue;
         messages.show(FormatText("No valid performance data at ambient %.1f °C, leaving water %.2f °C",
                                  static_cast<double>(ambient), static_cast<double>(leavingWater)),
                       kApplicationTitle);

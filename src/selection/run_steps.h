@@ -23,12 +23,13 @@ class Recordset;
 // Frees the records and deletes every row of the list.
 void ClearResults(ResultTable& results);
 
-// Performance ratios that are not finite numbers (a grid cell or a
-// correction factor beyond the range of a real) would make every figure of
-// the run meaningless: says "No valid performance data at ambient %.1f °C,
-// leaving water %.2f °C" for the duty point they were read at and returns
-// false. True when every ratio is finite.
-bool CheckFiniteRatios(MessageSink& messages, float ambient, float leavingWater,
+// Performance ratios that would scale a unit's ratings beyond the range of a
+// real (a grid cell or a correction factor that is not a finite number, or an
+// absurdly large one) leave no figure to show: says "No valid performance
+// data at ambient %.1f °C, leaving water %.2f °C" for the duty point they
+// were read at and returns false. True when two modules of the largest rating
+// times each ratio stay finite.
+bool CheckUsableRatios(MessageSink& messages, float ambient, float leavingWater,
                        std::initializer_list<double> ratios);
 
 // A capacity ratio of 0 (a grid without data at the duty point) leaves no

@@ -138,25 +138,35 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
     }
 }
 
-// Performance ratios beyond the range of a real (here a fouling factor of
-// 1e308 times a grid ratio of 2) would make every figure meaningless: the run
+// Performance ratios that scale the ratings beyond the range of a real (here
+// a fouling factor of 1e308, or twice that) leave no figure to show: the run
 // ends with a message naming the duty point and the list stays.
-TEST(RunFailures, PerformanceRatioThatIsNoFiniteNumberKeepsTheList) {
+TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
+    // Fouling 0.044: cooling power × 1e308; fouling 0.086: heating capacity × 1e308.
+    const std::string hugeFactors =
+        "INSERT INTO Dirt VALUES (0.044, 1, 1e308, 1, 1);\n"
+        "INSERT INTO Dirt VALUES (0.086, 1, 1, 1e308, 1);\n";
     struct Case {
         bool heatPump;
+        const char* fouling;
+        GridValues grids;
         const char* message;
     };
     const Case cases[] = {
-        // the power ratio of the even modules, 2 × 1e308
-        {false, "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
-        // the heating capacity ratio, 2 × 1e308
-        {true, "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
+        // the power ratio of the odd modules, 1e308: finite, but not the powers it scales
+        {false, "0.044", {}, "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        // the power ratio of the even modules, 2 × 1e308: not a finite number at all
+        {false,
+         "0.044",
+         {{"PowerQTK090&180GN5", "2"}},
+         "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        // the heating capacity ratio, 1e308
+        {true, "0.086", {}, "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
     };
     for (const Case& c : cases) {
-        FilledList run(std::string("INSERT INTO Dirt VALUES (0.044, 1, 1e308, 1e308, 1);\n") + kQhk150, "",
-                       {{"PowerQTK090&180GN5", "2"}, {"CapacityQHK_H", "2"}});
+        FilledList run(hugeFactors + kQhk150, "", c.grids);
         if (c.heatPump) run.page().clickScrew();
-        run.set(kFoulingEdit, "0.044");
+        run.set(kFoulingEdit, c.fouling);
         EXPECT_EQ(run.run(), ListEffect::Kept) << c.message;
         EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}}));
         EXPECT_EQ(run.rows(), run.previousRows()) << c.message;

@@ -127,10 +127,6 @@ ResultTable::Row ExpectedRow(const std::string& model, const std::map<int, std::
     return row;
 }
 
-void PrintTo(const RecordingSink::Message& message, std::ostream* out) {
-    *out << '[' << message.caption << "] " << message.text;
-}
-
 }  // namespace keld::test
 
 namespace keld {

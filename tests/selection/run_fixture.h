@@ -70,9 +70,6 @@ private:
 // column 20 "record".
 ResultTable::Row ExpectedRow(const std::string& model, const std::map<int, std::string>& cells);
 
-// Lets test failures show a message box as caption and text.
-void PrintTo(const RecordingSink::Message& message, std::ostream* out);
-
 }  // namespace keld::test
 
 namespace keld {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ public:
         std::string caption;
         std::string text;
         bool operator==(const Message&) const = default;
+
+        // Lets a failed assertion show the box as "[caption] text".
+        friend void PrintTo(const Message& message, std::ostream* out) {
+            *out << '[' << message.caption << "] " << message.text;
+        }
     };
 
     void show(const std::string& text, const std::string& caption) override {
