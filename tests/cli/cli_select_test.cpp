@@ -5,7 +5,7 @@
 
 #include "cli_process.h"
 #include "json_value.h"
-#include "selection/run_fixture.h"
+#include "support/selection_fixture.h"
 #include "support/fixture_database.h"
 
 namespace keld::test {

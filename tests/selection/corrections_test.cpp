@@ -10,7 +10,7 @@
 #include <string>
 
 #include "db/database_error.h"
-#include "run_fixture.h"
+#include "support/selection_fixture.h"
 #include "selection/pressure_drop.h"
 
 namespace keld::test {

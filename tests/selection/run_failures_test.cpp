@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run_fixture.h"
+#include "support/selection_fixture.h"
 #include "selection/page_controls.h"
 
 namespace keld::test {

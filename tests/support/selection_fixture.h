@@ -31,7 +31,7 @@ std::string GridSql(const std::string& table, const std::string& value,
 using GridValues = std::map<std::string, std::string>;
 
 // Every correction table, with factors of exactly 1 at altitude 0, fouling
-// 0.018 and water, and simple other rows (see run_fixture.cpp); the drop
+// 0.018 and water, and simple other rows (see selection_fixture.cpp); the drop
 // tables give back the flow ratio itself ("WaterPD_GV5" column Conference2
 // twice the ratio). Then the ten grids and the three (empty) unit tables.
 std::string SelectionDatabaseSql(const GridValues& grids = {});

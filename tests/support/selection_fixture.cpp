@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "run_fixture.h"
+#include "support/selection_fixture.h"
 
 #include <stdexcept>
 
