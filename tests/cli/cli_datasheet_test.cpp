@@ -9,7 +9,7 @@
 
 #include "cli_process.h"
 #include "json_value.h"
-#include "reports/pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 
 namespace keld::test {
 namespace {

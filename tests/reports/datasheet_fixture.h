@@ -6,7 +6,7 @@
 
 #include "datasheet_pdf_reader.h"
 #include "db/performance_database.h"
-#include "pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
 #include "support/fixture_database.h"

@@ -6,7 +6,7 @@
 #include <regex>
 #include <sstream>
 
-#include "pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 
 namespace keld::test {
 namespace {

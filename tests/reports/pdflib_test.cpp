@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 
 namespace keld {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 #include "reports/pdflib.h"
 
 namespace keld {

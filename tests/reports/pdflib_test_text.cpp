@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "pdflib_test_tools.h"
+#include "support/pdf_tools.h"
 #include "reports/pdflib.h"
 
 namespace keld {
