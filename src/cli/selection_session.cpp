@@ -8,7 +8,7 @@
 namespace keld::cli {
 
 SelectionSession::SelectionSession(const PageOptions& options)
-    : page_(DecodeLaunchText(options.launch.value_or("")), pageMessages_),
+    : page_(DecodeLaunchText(options.launch.value_or("")), sink_),
       database_(databaseMessages_),
       databasePath_(options.database.value_or(DatabasePathIn(ProgramDirectory()))) {
     ApplyPageOptions(page_, options);
@@ -16,6 +16,10 @@ SelectionSession::SelectionSession(const PageOptions& options)
 
 bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePath_); }
 
-ListEffect SelectionSession::runSelection() { return RunSelection(page_, database_); }
+ListEffect SelectionSession::runSelection() {
+    const RunOutcome outcome = RunSelection(page_, database_);
+    runEndedByDatabaseError_ = runEndedByDatabaseError_ || outcome.endedByDatabaseError;
+    return outcome.list;
+}
 
 }  // namespace keld::cli

@@ -23,10 +23,10 @@ public:
     bool openDatabase();
     // The CALC command, on the opened database.
     ListEffect runSelection();
-    // Whether a message so far told of a database failure (a table or field
-    // missing or unreadable, a damaged grid): the work could not be done,
-    // whatever the run left in the list.
-    bool databaseFailed() const { return pageMessages_.failureShown() || databaseMessages_.failureShown(); }
+    // Whether a database failure was shown so far (a table or field missing
+    // or unreadable, a damaged grid) or ended the run: the work could not be
+    // done, whatever the run left in the list.
+    bool databaseFailed() const { return runEndedByDatabaseError_ || databaseMessages_.failureShown(); }
 
     SelectionPage& page() { return page_; }
     CollectingSink& sink() { return sink_; }
@@ -35,11 +35,11 @@ public:
 
 private:
     CollectingSink sink_;
-    DatabaseFailureSink pageMessages_{sink_, DatabaseFailureSink::Notes::MessagesWhileHandlingDatabaseError};
-    DatabaseFailureSink databaseMessages_{sink_, DatabaseFailureSink::Notes::EveryMessage};
+    DatabaseFailureSink databaseMessages_{sink_};
     SelectionPage page_;
     PerformanceDatabase database_;
     std::string databasePath_;
+    bool runEndedByDatabaseError_ = false;
 };
 
 }  // namespace keld::cli

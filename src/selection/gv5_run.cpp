@@ -47,7 +47,7 @@ public:
     Gv5Run(SelectionPage& page, PerformanceDatabase& db)
         : page_(page), db_(db), conditions_(page.conditions()), corrections_(page.corrections()) {}
 
-    ListEffect run();
+    RunOutcome run();
 
 private:
     bool checkEnvelope();
@@ -61,7 +61,7 @@ private:
     int rowCount_ = 0;
 };
 
-ListEffect Gv5Run::run() {
+RunOutcome Gv5Run::run() {
     if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateScrewInputs()) {
         ClearResults(page_.results());
@@ -80,11 +80,13 @@ ListEffect Gv5Run::run() {
     }
 
     ClearResults(page_.results());
-    if (WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); })) {
+    const bool walked =
+        WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
+    if (walked) {
         ShowFlowRejections(page_.messages(), rejected_);
         ShowInconsistentUnits(page_.messages(), rejected_);
     }
-    return ListEffect::Replaced;
+    return {ListEffect::Replaced, !walked};
 }
 
 bool Gv5Run::checkEnvelope() {
@@ -176,6 +178,6 @@ void Gv5Run::evaluate(const Recordset& unit) {
 
 }  // namespace
 
-ListEffect RunGv5Selection(SelectionPage& page, PerformanceDatabase& db) { return Gv5Run(page, db).run(); }
+RunOutcome RunGv5Selection(SelectionPage& page, PerformanceDatabase& db) { return Gv5Run(page, db).run(); }
 
 }  // namespace keld

@@ -38,7 +38,7 @@ public:
     QhkRun(SelectionPage& page, PerformanceDatabase& db)
         : page_(page), db_(db), conditions_(page.conditions()), corrections_(page.corrections()) {}
 
-    ListEffect run();
+    RunOutcome run();
 
 private:
     std::string envelopeMessage() const;
@@ -53,7 +53,7 @@ private:
     int rowCount_ = 0;
 };
 
-ListEffect QhkRun::run() {
+RunOutcome QhkRun::run() {
     if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateScrewInputs()) {
         ClearResults(page_.results());
@@ -75,11 +75,13 @@ ListEffect QhkRun::run() {
         page_.messages().show(message, kApplicationTitle);
         return ListEffect::Replaced;
     }
-    if (WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); })) {
+    const bool walked =
+        WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
+    if (walked) {
         ShowFlowRejections(page_.messages(), rejected_);
         ShowInconsistentUnits(page_.messages(), rejected_);
     }
-    return ListEffect::Replaced;
+    return {ListEffect::Replaced, !walked};
 }
 
 std::string QhkRun::envelopeMessage() const {
@@ -205,6 +207,6 @@ void QhkRun::evaluate(const Recordset& unit) {
 
 }  // namespace
 
-ListEffect RunQhkSelection(SelectionPage& page, PerformanceDatabase& db) { return QhkRun(page, db).run(); }
+RunOutcome RunQhkSelection(SelectionPage& page, PerformanceDatabase& db) { return QhkRun(page, db).run(); }
 
 }  // namespace keld

@@ -40,7 +40,7 @@ public:
     QtkRun(SelectionPage& page, PerformanceDatabase& db)
         : page_(page), db_(db), conditions_(page.conditions()), corrections_(page.corrections()) {}
 
-    ListEffect run();
+    RunOutcome run();
 
 private:
     void evaluate(const Recordset& unit);
@@ -56,7 +56,7 @@ private:
     int rowCount_ = 0;
 };
 
-ListEffect QtkRun::run() {
+RunOutcome QtkRun::run() {
     if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateCentrifugalInputs()) {
         ClearResults(page_.results());
@@ -72,10 +72,12 @@ ListEffect QtkRun::run() {
     if (OpenCandidates(db_, query) == 0) return ListEffect::Kept;
 
     ClearResults(page_.results());
-    if (WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); })) {
+    const bool walked =
+        WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
+    if (walked) {
         showClosingMessages();
     }
-    return ListEffect::Replaced;
+    return {ListEffect::Replaced, !walked};
 }
 
 // Modules 130 and 260 (odd indexes) and 090 and 180 (even) have grids of
@@ -181,6 +183,6 @@ void QtkRun::showClosingMessages() {
 
 }  // namespace
 
-ListEffect RunQtkSelection(SelectionPage& page, PerformanceDatabase& db) { return QtkRun(page, db).run(); }
+RunOutcome RunQtkSelection(SelectionPage& page, PerformanceDatabase& db) { return QtkRun(page, db).run(); }
 
 }  // namespace keld

@@ -10,7 +10,7 @@
 namespace keld {
 namespace {
 
-ListEffect RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
+RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
     const SelectionConditions& conditions = page.conditions();
     if (conditions.compressorType == 0) return RunQtkSelection(page, db);
     if (conditions.unitType == 1) return RunQhkSelection(page, db);
@@ -19,7 +19,7 @@ ListEffect RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
 
 }  // namespace
 
-ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db) {
+RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
     if (!page.readControls()) return ListEffect::Kept;
     // The runs catch what goes wrong while they walk the candidates; what
     // goes wrong before (a correction table, a grid, the candidate query)
@@ -35,6 +35,7 @@ ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db) {
         if (error.code() != database_error_code::kObjectClosed) {
             page.messages().show(DatabaseErrorText(error), kApplicationTitle);
         }
+        return {ListEffect::Kept, true};
     }
     return ListEffect::Kept;
 }

@@ -13,6 +13,16 @@ enum class ListEffect {
     Cleared,   // a failed input check emptied the list
 };
 
+// What a run did to the list, and whether a database error ended it early:
+// the figures the user sees are then incomplete, whatever the list holds.
+struct RunOutcome {
+    RunOutcome(ListEffect effect, bool databaseError = false)
+        : list(effect), endedByDatabaseError(databaseError) {}
+
+    ListEffect list;
+    bool endedByDatabaseError;
+};
+
 // The CALC command. Reads the page's controls and runs the selection that
 // fits them: the QTK chiller run (centrifugal), the QHK heat-pump run (screw,
 // heat pump) or the GV5 chiller run (screw, chiller). Each checks the inputs,
@@ -25,7 +35,8 @@ enum class ListEffect {
 // fails has shown the engine's description already), an ambient outside a
 // performance grid shows "遇到不适当的参数。", and both leave the list as it
 // was; a database error during the walk shows "Read data Error:%s" and keeps
-// the rows added so far. Uses the database's CurrentRecordset.
-ListEffect RunSelection(SelectionPage& page, PerformanceDatabase& db);
+// the rows added so far. The outcome tells which of these ended the run.
+// Uses the database's CurrentRecordset.
+RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db);
 
 }  // namespace keld

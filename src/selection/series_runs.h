@@ -9,8 +9,8 @@ namespace keld {
 // the controls again, checks them and runs to its closing messages. The
 // program's errors raised before the candidate walk (DatabaseError,
 // InvalidArgumentError) leave the list untouched and reach the caller.
-ListEffect RunQtkSelection(SelectionPage& page, PerformanceDatabase& db);
-ListEffect RunQhkSelection(SelectionPage& page, PerformanceDatabase& db);
-ListEffect RunGv5Selection(SelectionPage& page, PerformanceDatabase& db);
+RunOutcome RunQtkSelection(SelectionPage& page, PerformanceDatabase& db);
+RunOutcome RunQhkSelection(SelectionPage& page, PerformanceDatabase& db);
+RunOutcome RunGv5Selection(SelectionPage& page, PerformanceDatabase& db);
 
 }  // namespace keld

@@ -53,7 +53,12 @@ public:
     void enterCoolingFlow(const std::string& flow);
     void enterHeatingFlow(const std::string& flow);
 
-    ListEffect run() { return RunSelection(page_, db_); }
+    ListEffect run() {
+        lastOutcome_ = RunSelection(page_, db_);
+        return lastOutcome_.list;
+    }
+    // Whether a database error ended the last run.
+    bool endedByDatabaseError() const { return lastOutcome_.endedByDatabaseError; }
 
     // The rows of the list; column 20 replaced by "record" when it names the
     // row's record, so that expected rows can be written as text.
@@ -64,6 +69,7 @@ private:
     RecordingSink sink_;
     PerformanceDatabase db_;
     SelectionPage page_;
+    RunOutcome lastOutcome_{ListEffect::Kept};
 };
 
 // A row of 22 cells: column 0 and the cells given by column, the rest empty,
