@@ -8,34 +8,19 @@
 #include <filesystem>
 #include <string>
 
-#include "db/message_sink.h"
-#include "db/performance_database.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
-#include "selection/launch_parameters.h"
+#include "sample_session.h"
 #include "selection/run_selection.h"
-#include "selection/selection_page.h"
 
 namespace keld {
 namespace {
 
-// Counts the message boxes instead of showing them.
-class CountingSink : public MessageSink {
-public:
-    void show(const std::string&, const std::string&) override { ++shown; }
-    int shown = 0;
-};
-
 void BM_ExportDatasheet(benchmark::State& state, const char* launchText, bool screw) {
-    CountingSink sink;
-    PerformanceDatabase db(sink);
-    if (!db.OpenDatabase(KELD_SAMPLE_DATABASE)) {
-        state.SkipWithError("the sample database " KELD_SAMPLE_DATABASE " does not open");
-        return;
-    }
-    SelectionPage page(DecodeLaunchText(launchText), sink);
-    if (screw) page.clickScrew();
-    RunSelection(page, db);
+    bench::SampleSession session(launchText, screw);
+    if (!session.open(state)) return;
+    SelectionPage& page = session.page;
+    RunSelection(page, session.db);
     if (page.results().rowCount() == 0) {
         state.SkipWithError("the default run found no unit");
         return;
@@ -50,8 +35,8 @@ void BM_ExportDatasheet(benchmark::State& state, const char* launchText, bool sc
     PDFlib pdf;
     const ExportRequest request{pdf,
                                 page,
-                                db,
-                                sink,
+                                session.db,
+                                session.sink,
                                 KELD_BUILD_DIR,
                                 "2022/11/30",
                                 {"Harbour Plant", "Acme Cooling", "City Hospital", "CH-01"},
@@ -61,7 +46,7 @@ void BM_ExportDatasheet(benchmark::State& state, const char* launchText, bool sc
 
     std::filesystem::remove_all(folder);
     if (!complete) state.SkipWithError("an export did not finish");
-    state.counters["messages"] = benchmark::Counter(sink.shown, benchmark::Counter::kAvgIterations);
+    state.counters["messages"] = benchmark::Counter(session.sink.shown, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_ExportDatasheet, Qtk, "", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportDatasheet, Qhk, "", true)->Unit(benchmark::kMillisecond);
