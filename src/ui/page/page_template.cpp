@@ -20,9 +20,9 @@ constexpr std::array kPage = {
     TemplateControl{K::Radio, kHeatPumpRadio, "Heat Pump", 22, 68, 95, 10},
 
     TemplateControl{K::GroupBox, -1, "Version", 13, 85, 112, 41},
-    TemplateControl{K::Radio, kStandardVersionRadio, "Standard", 22, 94, 95, 10},
-    TemplateControl{K::Radio, kLowNoiseRadio, "Low Noise", 22, 104, 95, 10},
-    TemplateControl{K::Radio, kLowAmbientRadio, "Low Ambient Cooling", 22, 114, 100, 10},
+    TemplateControl{K::Radio, kStandardVersionRadio, "Standard", 22, 94, 95, 9},
+    TemplateControl{K::Radio, kLowNoiseRadio, "Low Noise", 22, 104, 95, 9},
+    TemplateControl{K::Radio, kLowAmbientRadio, "Low Ambient Cooling", 22, 114, 100, 9},
 
     TemplateControl{K::GroupBox, -1, "Heat Recovery", 13, 129, 112, 46},
     TemplateControl{K::Radio, kRecoveryNoneRadio, "None", 22, 139, 95, 10},
@@ -46,13 +46,13 @@ constexpr std::array kPage = {
     TemplateControl{K::Radio, kR134aRadio, "R134a", 141, 100, 60, 10},
 
     TemplateControl{K::GroupBox, -1, "Recovery Side", 132, 113, 137, 61},
-    TemplateControl{K::Label, -1, "Temperature Inlet", 138, 125, 62, 8},
+    TemplateControl{K::Label, -1, "Temperature Inlet", 138, 125, 61, 8},
     TemplateControl{K::Edit, kRecoveryInletEdit, "", 200, 123, 30, 12},
     TemplateControl{K::Label, 1043, "°C", 233, 125, 14, 8},
-    TemplateControl{K::Label, -1, "Temperature Outlet", 138, 140, 62, 8},
+    TemplateControl{K::Label, -1, "Temperature Outlet", 138, 140, 61, 8},
     TemplateControl{K::Edit, kRecoveryOutletEdit, "", 200, 138, 30, 12},
     TemplateControl{K::Label, 1044, "°C", 233, 140, 14, 8},
-    TemplateControl{K::Label, -1, "Fouling Factor", 138, 155, 62, 8},
+    TemplateControl{K::Label, -1, "Fouling Factor", 138, 155, 61, 8},
     TemplateControl{K::Edit, kRecoveryFoulingEdit, "", 200, 153, 30, 12},
     TemplateControl{K::UnitPicture, 1054, "", 232, 153, 34, 12},
 
