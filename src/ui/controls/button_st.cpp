@@ -152,7 +152,9 @@ QRect CButtonST::paintImage(QPainter& painter, const PaintState& state) const {
 }
 
 void CButtonST::paintCaption(QPainter& painter, const PaintState& state, QRect area) const {
-    if (text().isEmpty()) return;
+    // The minimise and close bitmaps fill their buttons: no room is left for
+    // the "-" and "x" captions beside them.
+    if (text().isEmpty() || area.isEmpty()) return;
     if (state.pressed) area.translate(kPressedOffset);
     constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
     painter.setFont(font());
