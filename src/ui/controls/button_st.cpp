@@ -76,16 +76,6 @@ void CButtonST::leaveEvent(QEvent* event) {
     QPushButton::leaveEvent(event);
 }
 
-void CButtonST::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second click of a quick pair is a click of its own: a double click
-    // on "CALC" runs the selection twice.
-    if (event->button() == Qt::LeftButton) {
-        mousePressEvent(event);
-        return;
-    }
-    QPushButton::mouseDoubleClickEvent(event);
-}
-
 void CButtonST::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintState state;
@@ -152,7 +142,9 @@ QRect CButtonST::paintImage(QPainter& painter, const PaintState& state) const {
 }
 
 void CButtonST::paintCaption(QPainter& painter, const PaintState& state, QRect area) const {
-    if (text().isEmpty()) return;
+    // The minimise and close bitmaps fill their buttons: no room is left for
+    // the "-" and "x" captions beside them.
+    if (text().isEmpty() || area.isEmpty()) return;
     if (state.pressed) area.translate(kPressedOffset);
     constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
     painter.setFont(font());

@@ -19,7 +19,7 @@ namespace {
 // The window and page background of the program.
 const QColor kPage(176, 226, 255);
 constexpr int kColumns = 6;
-constexpr QSize kCommandSize(44, 46);
+constexpr QSize kCommandSize(44, 50);
 
 struct Command {
     const char* caption;
@@ -111,10 +111,12 @@ QWidget* ControlsGallery::addCell(QGridLayout* section, const QString& caption, 
     column->addWidget(backdrop, 0, Qt::AlignLeft);
     auto* label = new QLabel(caption, cell);
     label->setWordWrap(true);
-    label->setFixedWidth(std::max(size.width(), 110));
     QFont small = label->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     label->setFont(small);
+    // Fixed, so that no row of the gallery squeezes a caption onto its stage.
+    const int width = std::max(size.width(), 110);
+    label->setFixedSize(width, label->heightForWidth(width));
     column->addWidget(label);
     column->addStretch();
     section->addWidget(cell, index / kColumns, index % kColumns, Qt::AlignLeft | Qt::AlignTop);
@@ -125,36 +127,36 @@ void ControlsGallery::addHeader() {
     QGridLayout* section =
         addSection(QStringLiteral("Header (Norvex): Next under the mouse, CALC pressed, "
                                   "minimise under the mouse"));
-    QWidget* banner = addCell(section, QString(), Stage::Banner, QSize(540, 104));
+    QWidget* banner = addCell(section, QString(), Stage::Banner, QSize(540, 108));
     MakeLogo(134, banner, QRect(8, 0, 150, 52));
     for (int i = 0; i < 5; ++i) {
         CJazzUpTellTaleButton* button = MakeCommand(kCommands[i], banner, QPoint(10 + 48 * i, 54));
         if (i == 1) hovered_.append(button);
         if (i == 2) pressed_.append(button);
     }
-    hovered_.append(MakeBitmapButton(QStringLiteral("-"), 141, 140, banner, QRect(486, 0, 22, 16)));
-    MakeBitmapButton(QStringLiteral("x"), 142, 143, banner, QRect(508, 0, 32, 16));
+    hovered_.append(MakeBitmapButton(QStringLiteral("-"), 141, 140, banner, QRect(482, 0, 22, 16)));
+    MakeBitmapButton(QStringLiteral("x"), 142, 143, banner, QRect(504, 0, 36, 16));
 }
 
 void ControlsGallery::addCommandButtons() {
     QGridLayout* section = addSection(QStringLiteral("CJazzUpTellTaleButton (CShadeButtonST)"));
     const auto cell = [&](const QString& caption) {
-        return addCell(section, caption, Stage::Banner, QSize(64, 58));
+        return addCell(section, caption, Stage::Banner, QSize(64, 60));
     };
-    MakeCommand(kCommands[2], cell(QStringLiteral("at rest: the banner shows")), QPoint(10, 6));
+    MakeCommand(kCommands[2], cell(QStringLiteral("at rest: the banner shows")), QPoint(10, 5));
     hovered_.append(MakeCommand(kCommands[2],
                                 cell(QStringLiteral("mouse over: relief 1 px right and down, "
                                                     "raised border")),
-                                QPoint(10, 6)));
+                                QPoint(10, 5)));
     pressed_.append(MakeCommand(kCommands[2],
                                 cell(QStringLiteral("pressed: sunken border, icon and caption "
                                                     "1 px down")),
-                                QPoint(10, 6)));
-    MakeCommand(kCommands[2], cell(QStringLiteral("disabled: etched caption")), QPoint(10, 6))
+                                QPoint(10, 5)));
+    MakeCommand(kCommands[2], cell(QStringLiteral("disabled: etched caption")), QPoint(10, 5))
         ->setEnabled(false);
-    MakeCommand(kCommands[3], cell(QStringLiteral("shade when idle: blue relief")), QPoint(10, 6))
+    MakeCommand(kCommands[3], cell(QStringLiteral("shade when idle: blue relief")), QPoint(10, 5))
         ->setShadeWhenIdle(true);
-    MakeCommand(kCommands[4], cell(QStringLiteral("always hover look")), QPoint(10, 6))
+    MakeCommand(kCommands[4], cell(QStringLiteral("always hover look")), QPoint(10, 5))
         ->setAlwaysHoverLook(true);
 }
 
@@ -201,8 +203,8 @@ void ControlsGallery::addPlainButtons() {
 
 void ControlsGallery::addBitmapButtons() {
     QGridLayout* section = addSection(QStringLiteral("CButtonST with bitmaps, transparent on the banner"));
-    const QRect minimise(10, 12, 22, 16);
-    const QRect close(8, 12, 32, 16);
+    const QRect minimise(13, 12, 22, 16);
+    const QRect close(6, 12, 36, 16);
     const auto stage = [&](const QString& caption) {
         return addCell(section, caption, Stage::Banner, QSize(48, 40));
     };
@@ -257,7 +259,11 @@ void ControlsGallery::addPictures() {
 
 void ControlsGallery::showStates() {
     for (CButtonST* button : hovered_) Send(button, QEvent::MouseMove, Qt::NoButton);
-    for (CButtonST* button : pressed_) Send(button, QEvent::MouseButtonPress, Qt::LeftButton);
+    // A button pressed with the mouse has the mouse over it, too.
+    for (CButtonST* button : pressed_) {
+        Send(button, QEvent::MouseMove, Qt::NoButton);
+        Send(button, QEvent::MouseButtonPress, Qt::LeftButton);
+    }
     focused_->setFocus();
 }
 
