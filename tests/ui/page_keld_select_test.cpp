@@ -17,6 +17,7 @@
 #include "selection/run_selection.h"
 #include "selection/selection_page.h"
 #include "support/recording_sink.h"
+#include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"
 #include "ui/dialog_units.h"
 #include "ui/page/keld_select.h"
@@ -149,6 +150,8 @@ void KeldSelectTest::templateControlsInPlace() {
         auto* unit = qobject_cast<keld::ui::CStaticColor*>(shown.widget->control(picture));
         QVERIFY(unit != nullptr);
         QCOMPARE(unit->drawMode(), keld::ui::CStaticColor::DrawMode::Bitmap);
+        const QSize bitmap = keld::ui::BitmapResource(153).size();
+        QVERIFY(bitmap.width() <= unit->width() && bitmap.height() <= unit->height());
     }
 
     const auto children = shown.widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
