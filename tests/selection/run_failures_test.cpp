@@ -89,7 +89,7 @@ TEST(RunFailures, DatabaseErrorDuringCorrectionsKeepsTheList) {
     FilledList run("DELETE FROM High WHERE Highth > 1000;");
     run.set(kAltitudeEdit, "1500");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_TRUE(run.endedByDatabaseError());
+    EXPECT_TRUE(run.endedByError());
     EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "Table High has no row above Highth = 1500.000000"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
@@ -100,7 +100,7 @@ TEST(RunFailures, LeavingWaterOutsideAGridKeepsTheList) {
     run.set(kCoolingOutletEdit, "5");
     run.set(kCoolingInletEdit, "10");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_TRUE(run.endedByDatabaseError());
+    EXPECT_TRUE(run.endedByError());
     ASSERT_EQ(run.sink().messages().size(), 1u);
     EXPECT_EQ(run.sink().messages()[0].caption, "JVT");
     EXPECT_EQ(run.rows(), run.previousRows());
@@ -116,7 +116,7 @@ TEST(RunFailures, AmbientOutsideAGridKeepsTheList) {
     FilledList run(grid);
     run.set(kCoolingAmbientEdit, "20");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_FALSE(run.endedByDatabaseError());
+    EXPECT_FALSE(run.endedByError());
     EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "遇到不适当的参数。"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
@@ -136,7 +136,7 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
         FilledList run(std::string("DROP TABLE \"") + c.missingTable + "\";", "BREXAL");
         run.page().clickScrew();
         EXPECT_EQ(run.run(), ListEffect::Kept) << c.missingTable;
-        EXPECT_TRUE(run.endedByDatabaseError()) << c.missingTable;
+        EXPECT_TRUE(run.endedByError()) << c.missingTable;
         EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}})) << c.missingTable;
         EXPECT_EQ(run.rows(), run.previousRows()) << c.missingTable;
     }
@@ -184,8 +184,8 @@ TEST(RunFailures, RatedFigureBeyondTheRangeOfARealEndsTheWalk) {
                    "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK131GN5-LQE', '1', 459.2, '1e999x', 22.07, "
                    "'11.04-33.11', '61.8', '22.07');\n");
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_TRUE(run.endedByDatabaseError());
-    EXPECT_TRUE(run.endedByDatabaseError());
+    EXPECT_TRUE(run.endedByError());
+    EXPECT_TRUE(run.endedByError());
     EXPECT_EQ(
         run.sink().messages(),
         (Messages{{"JVT", "Read data Error:The field \"Power\" holds \"1e999x\", which is not a number."}}));

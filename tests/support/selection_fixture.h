@@ -57,8 +57,8 @@ public:
         lastOutcome_ = RunSelection(page_, db_);
         return lastOutcome_.list;
     }
-    // Whether a database error ended the last run.
-    bool endedByDatabaseError() const { return lastOutcome_.endedByDatabaseError; }
+    // Whether an error ended the last run.
+    bool endedByError() const { return lastOutcome_.endedByError; }
 
     // The rows of the list; column 20 replaced by "record" when it names the
     // row's record, so that expected rows can be written as text.
