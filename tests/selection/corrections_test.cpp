@@ -38,7 +38,7 @@ TEST(Corrections, QtkReadsEvenAndOddGridsWithTheirFactors) {
     EXPECT_NEAR(result.powerRatioEven, 1.5 * 1.092, 1e-12);
     EXPECT_NEAR(result.capacityRatio, 2 * 0.9025, 1e-12);
     EXPECT_NEAR(result.powerRatio, 3 * 1.092, 1e-12);
-    EXPECT_TRUE(fixture.sink().messages().empty());
+    EXPECT_TRUE(fixture.sink().take().empty());
 }
 
 // Glycol below 4 °C: the grids are read at 7 °C (where they hold 1, while
@@ -150,7 +150,7 @@ TEST(Corrections, PressureDropRatioClampsBySeries) {
                                                            conditions, c.useConference2);
         EXPECT_NEAR(factor, c.factor, 1e-6) << c.name;
     }
-    EXPECT_TRUE(fixture.sink().messages().empty());
+    EXPECT_TRUE(fixture.sink().take().empty());
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_P(Gv5RunTest, FillsTheListAndReports) {
     if (c.coolingFlow) run.enterCoolingFlow(*c.coolingFlow);
 
     EXPECT_EQ(run.run(), c.effect);
-    EXPECT_EQ(run.sink().messages(), c.messages);
+    EXPECT_EQ(run.sink().take(), c.messages);
     EXPECT_EQ(run.rows(), c.rows);
 }
 
@@ -249,7 +249,7 @@ TEST(Gv5Run, LowLeavingWaterRunsOnGlycol) {
     run.set(kCoolingOutletEdit, "2");
     run.set(kCoolingInletEdit, "7");
     ASSERT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_TRUE(run.sink().messages().empty());
+    EXPECT_TRUE(run.sink().take().empty());
     ASSERT_GE(run.page().results().rowCount(), 1);
     EXPECT_EQ(run.page().results().recordOfRow(0)->glycolPercent, 10);
     EXPECT_EQ(run.page().results().recordOfRow(0)->isWater, 0);

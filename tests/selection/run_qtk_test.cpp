@@ -45,7 +45,7 @@ TEST_P(QtkRunTest, FillsTheListAndReports) {
     if (c.coolingFlow) run.enterCoolingFlow(*c.coolingFlow);
 
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_EQ(run.sink().messages(), c.messages);
+    EXPECT_EQ(run.sink().take(), c.messages);
     EXPECT_EQ(run.rows(), c.rows);
 }
 
@@ -219,13 +219,13 @@ TEST(QtkRun, EnteredFlowAtTheRangeMinimumIsAccepted) {
     atMinimum.enterCoolingFlow("15.2");
     atMinimum.run();
     EXPECT_EQ(atMinimum.page().results().rowCount(), 1);
-    EXPECT_TRUE(atMinimum.sink().messages().empty());
+    EXPECT_TRUE(atMinimum.sink().take().empty());
 
     RunFixture belowMinimum(unit);
     belowMinimum.enterCoolingFlow("15.19");
     EXPECT_EQ(belowMinimum.run(), ListEffect::Replaced);
     EXPECT_EQ(belowMinimum.page().results().rowCount(), 0);
-    EXPECT_EQ(belowMinimum.sink().messages(),
+    EXPECT_EQ(belowMinimum.sink().take(),
               (std::vector<RecordingSink::Message>{{"JVT", "QTK130GN5-LQE:Water flow is beyond range"}}));
 }
 
