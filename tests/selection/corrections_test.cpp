@@ -137,6 +137,7 @@ TEST(Corrections, PressureDropRatioClampsBySeries) {
         {"QHK high", 1, 1, false, 1.45, 0, 1.3},
         {"GV5 low", 0, 1, false, 0.2, 0, 0.3},
         {"GV5 high", 0, 1, false, 1.45, 0, 1.45},
+        {"GV5 above 1.5", 0, 1, false, 1.8, 0, 1.5},
         {"GV5 large unit", 0, 1, true, 1.45, 0, 2.9},
         {"GV5 not a number", 0, 1, false, notANumber, 0, 0.3},
     };

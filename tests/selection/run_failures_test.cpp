@@ -177,9 +177,11 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
 // a fouling factor of 1e308, or twice that) leave no figure to show: the run
 // ends with a message naming the duty point and the list stays.
 TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
-    // Fouling 0.044: cooling power × 1e308; fouling 0.086: heating capacity × 1e308.
+    // Fouling 0.044: cooling power × 1e308; fouling 0.06: × 1e305; fouling
+    // 0.086: heating capacity × 1e308.
     const std::string hugeFactors =
         "INSERT INTO Dirt VALUES (0.044, 1, 1e308, 1, 1);\n"
+        "INSERT INTO Dirt VALUES (0.06, 1, 1e305, 1, 1);\n"
         "INSERT INTO Dirt VALUES (0.086, 1, 1, 1e308, 1);\n";
     struct Case {
         bool heatPump;
@@ -195,6 +197,9 @@ TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
          "0.044",
          {{"PowerQTK090&180GN5", "2"}},
          "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        // 1e305: one module of the largest rating (984 kW) stays finite, but a
+        // unit of two such modules does not
+        {false, "0.06", {}, "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
         // the heating capacity ratio, 1e308
         {true, "0.086", {}, "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
     };
