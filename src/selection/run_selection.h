@@ -27,8 +27,9 @@ struct RunOutcome {
 // fits them: the QTK chiller run (centrifugal), the QHK heat-pump run (screw,
 // heat pump) or the GV5 chiller run (screw, chiller). Each checks the inputs,
 // computes the corrections, asks the database for the units in the capacity
-// band, fills one row and one record per accepted unit and tells the user,
-// through the page's message sink, which units it left out.
+// band ("No suitable models!" when there is none, and the list stays), fills
+// one row and one record per accepted unit and tells the user, through the
+// page's message sink, which units it left out.
 //
 // The command's one error boundary: nothing the run raises leaves it. A
 // database error before the candidates are walked shows its text once
