@@ -7,7 +7,8 @@ packages="cmake ninja-build g++ pkg-config
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
-poppler-utils poppler-data qpdf locales"
+poppler-utils poppler-data qpdf locales
+fonts-liberation2 fonts-wqy-microhei xdg-utils"
 
 missing=""
 for p in $packages; do
