@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/about_dlg.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include "db/program_identity.h"
+#include "ui/controls/pictures.h"
 #include "ui/dialog_units.h"
 
 namespace keld::ui {
@@ -19,7 +19,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     // The application icon, at the size the desktop gives a dialog's icons.
     auto* icon = new QLabel(this);
     const QPoint iconPlace(units.x(14), units.y(8));
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    icon->setPixmap(IconResource(128).pixmap(32, 32));
     icon->setGeometry(QRect(iconPlace, QSize(32, 32)));
 
     auto* version = new QLabel(QStringLiteral("Version 1.0.10"), this);

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,13 +13,35 @@
 #include <QWindow>
 #include <utility>
 
+#include "selection/launch_parameters.h"
 #include "selection/selection_session.h"
+#include "ui/controls/button_st.h"
+#include "ui/controls/jazz_up_tell_tale_button.h"
+#include "ui/controls/pictures.h"
+#include "ui/controls/static_color.h"
+#include "ui/controls/tell_tale_event.h"
 #include "ui/dialog_units.h"
 #include "ui/main_window/main_window_template.h"
 #include "ui/page/keld_select.h"
 #include "ui/user_dialogs.h"
 
 namespace keld::ui {
+namespace {
+
+// The title's font: "Arial" 22 pixels high in its cell, 8 pixels wide on
+// average, weight 900. Liberation Sans has Arial's metrics: the cell is
+// 1.117 em high, so the em is 20 pixels, and an average bold character is
+// 0.48 em (9.6 pixels) wide, narrowed to 8.
+QFont titleFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(20);
+    font.setStretch(83);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+}  // namespace
 
 CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -40,6 +63,70 @@ CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string mo
 
 CJVTDlg::~CJVTDlg() = default;
 
+void CJVTDlg::createHeader() {
+    setWindowIcon(IconResource(kApplicationIcon));
+    const DialogUnits units(font());
+    // Created in the template's order: the banner lies behind the rest, and
+    // the tab order follows the template.
+    auto* banner = new CStaticColor(this);
+    banner->setObjectName(QString::number(kBannerId));
+    banner->setGeometry(clientRect(units, kBannerRect));
+    banner_ = banner;
+
+    // Header buttons never become the window's default button: Enter on one
+    // of them is its own click, Enter elsewhere the window's OK.
+    const auto addButton = [&](CButtonST* button, int id, const QRect& rect) {
+        button->setObjectName(QString::number(id));
+        button->setGeometry(clientRect(units, rect));
+        button->setAutoDefault(false);
+        headerIds_.insert(button, id);
+    };
+
+    auto* logo = new CButtonST(this);
+    addButton(logo, kLogoId, kLogoRect);
+    logo->setBitmaps(BitmapResource(IsSecondBrand(session_.page().launch()) ? kSecondBrandLogo : kFirstBrandLogo));
+    logo->setFlat(false);
+    logo->setStill(true);
+    logo->setTransparent(true);
+
+    auto* title = new QLabel(QStringLiteral("Air cooled chiller(heat pump)\nselection software"), this);
+    title->setObjectName(QString::number(kTitleId));
+    title->setGeometry(clientRect(units, kTitleRect));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setFont(titleFont());
+
+    auto* picture = new CButtonST(this);
+    addButton(picture, kPictureId, kPictureRect);
+    picture->setFlat(false);
+    picture->setStill(true);
+    picture->setTransparent(true);
+
+    auto* minimise = new CButtonST(QStringLiteral("-"), this);
+    addButton(minimise, kMinimiseId, kMinimiseRect);
+    minimise->setBitmaps(BitmapResource(kMinimiseIn), BitmapResource(kMinimiseOut));
+    minimise->setDrawBorder(false);
+    minimise->setStill(true);
+    minimise->setTransparent(true);
+    connect(minimise, &QPushButton::clicked, this, &QWidget::showMinimized);
+
+    auto* close = new CButtonST(QStringLiteral("x"), this);
+    addButton(close, kCloseId, kCloseRect);
+    close->setBitmaps(BitmapResource(kCloseIn), BitmapResource(kCloseOut));
+    close->setDrawBorder(false);
+    close->setStill(true);
+    close->setTransparent(true);
+    connect(close, &QPushButton::clicked, this, &CJVTDlg::reject);
+
+    for (const CommandButton& command : kCommandButtons) {
+        auto* button = new CJazzUpTellTaleButton(QString::fromLatin1(command.caption), this);
+        addButton(button, command.id, command.rect);
+        button->buildShades();
+        button->setIcon(IconResource(command.icon));
+        button->setImageAlignment(CButtonST::ImageAlignment::AboveCaption);
+        button->setShadeWhenIdle(false);
+    }
+}
+
 void CJVTDlg::createPage() {
     const DialogUnits units(font());
     pageFrame_ = new QFrame(this);
@@ -53,9 +140,9 @@ void CJVTDlg::createPage() {
 }
 
 bool CJVTDlg::event(QEvent* event) {
-    if (event->type() == kHeaderCommandEvent) {
-        // A header button reports its click with itself as the sender.
-        const auto* click = static_cast<HeaderClickEvent*>(event);
+    if (event->type() == kTellTaleMessage) {
+        // A command button reports its click with itself as the sender.
+        const auto* click = static_cast<TellTaleEvent*>(event);
         const auto id = headerIds_.constFind(click->button());
         if (id != headerIds_.constEnd()) onHeaderCommand(*id);
         return true;
