@@ -8,28 +8,6 @@
 namespace keld::cli {
 namespace {
 
-struct VisibleColumn {
-    int index;
-    const char* header;
-};
-
-// The columns the list shows with a width: 0-11 and 16.
-const VisibleColumn kVisibleColumns[] = {
-    {column::kModel, "Model"},
-    {column::kCoolingCapacity, "Cooling Pf kW"},
-    {column::kCoolingPower, "Cooling Pa kW"},
-    {column::kCoolingFlow, "Cooling qw L/s"},
-    {column::kHeatingCapacity, "Heating Pf kW"},
-    {column::kHeatingPower, "Heating Pa kW"},
-    {column::kHeatingFlow, "Heating qw L/s"},
-    {column::kRecoveryCapacity, "Recovery Pf kW"},
-    {8, "Recovery qw L/s"},
-    {9, "Recovery Pr kW"},
-    {10, "Recovery Pa' kW"},
-    {11, "Recovery qw' L/s"},
-    {column::kPressureDrop, "Pressure drop kPa"},
-};
-
 // Characters as a terminal shows them: UTF-8 continuation bytes take no room.
 std::size_t DisplayWidth(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(
@@ -52,11 +30,11 @@ void PrintLine(std::ostream& out, const std::vector<std::string>& cells,
 void PrintResultTable(std::ostream& out, const ResultTable& table) {
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> header;
-    for (const VisibleColumn& column : kVisibleColumns) header.emplace_back(column.header);
+    for (int column : kShownColumns) header.push_back(ColumnHeading(column));
     lines.push_back(header);
     for (int r = 0; r < table.rowCount(); ++r) {
         std::vector<std::string> cells;
-        for (const VisibleColumn& column : kVisibleColumns) cells.push_back(table.cell(r, column.index));
+        for (int column : kShownColumns) cells.push_back(table.cell(r, column));
         lines.push_back(cells);
     }
     std::vector<std::size_t> widths(header.size(), 0);

@@ -7,9 +7,10 @@
 
 namespace keld::cli {
 
-// The visible columns of the result list (the model, cooling, heating and
+// The columns the result list shows (the model, cooling, heating and
 // recovery figures, and the water pressure drop) as an aligned text table
-// with one header line; the hidden columns the datasheet reads are left out.
+// with one header line of their headings; the hidden columns the datasheet
+// reads are left out.
 void PrintResultTable(std::ostream& out, const ResultTable& table);
 
 }  // namespace keld::cli

@@ -171,7 +171,7 @@ void SelectionPage::switchToGlycolForLowLeavingWater() {
     }
     setFluidSelection(true);
     setEnabled(kGlycolEdit, true);
-    editTexts_.at(kGlycolEdit) = IntegerEditText(conditions_.glycolPercent);
+    storeEditText(kGlycolEdit, IntegerEditText(conditions_.glycolPercent));
 }
 
 }  // namespace keld

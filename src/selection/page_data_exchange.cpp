@@ -94,6 +94,7 @@ bool SelectionPage::readControls() {
                 auto value = ParseRealText(editTexts_.at(step.controlId));
                 if (!value) {
                     messages_.show(kRealPrompt, kApplicationTitle);
+                    if (observer_ != nullptr) observer_->focusRequested(step.controlId);
                     return false;
                 }
                 conditions_.*step.realField = *value;
@@ -103,6 +104,7 @@ bool SelectionPage::readControls() {
                 auto value = ParseIntegerText(editTexts_.at(step.controlId));
                 if (!value) {
                     messages_.show(kIntegerPrompt, kApplicationTitle);
+                    if (observer_ != nullptr) observer_->focusRequested(step.controlId);
                     return false;
                 }
                 conditions_.*step.integerField = *value;
@@ -128,10 +130,10 @@ void SelectionPage::writeControls() {
                 setFluidSelection(conditions_.fluidIsGlycol);
                 break;
             case Kind::RealEdit:
-                editTexts_[step.controlId] = RealEditText(conditions_.*step.realField);
+                storeEditText(step.controlId, RealEditText(conditions_.*step.realField));
                 break;
             case Kind::IntegerEdit:
-                editTexts_[step.controlId] = IntegerEditText(conditions_.*step.integerField);
+                storeEditText(step.controlId, IntegerEditText(conditions_.*step.integerField));
                 break;
         }
     }

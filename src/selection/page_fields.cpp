@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Typing into the page's edits, the flow-or-inlet choice made by focusing an
 // edit, and the normalisation when the user leaves a field.
+#include <stdexcept>
+#include <string>
+
 #include "selection/field_normalisation.h"
 #include "selection/page_controls.h"
 #include "selection/page_exchange.h"
@@ -8,7 +11,12 @@
 
 namespace keld {
 
-void SelectionPage::setEditText(int controlId, const std::string& text) { editTexts_.at(controlId) = text; }
+void SelectionPage::setEditText(int controlId, const std::string& text) {
+    if (!editTexts_.contains(controlId)) {
+        throw std::out_of_range("no edit " + std::to_string(controlId) + " on the selection page");
+    }
+    storeEditText(controlId, text);
+}
 
 const std::string& SelectionPage::editText(int controlId) const { return editTexts_.at(controlId); }
 

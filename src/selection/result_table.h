@@ -13,6 +13,20 @@
 
 namespace keld {
 
+// Told by the result table of every change to its rows, before and after it
+// happens, so that a list view over the table never asks for a row the table
+// no longer has (a run empties the list, then shows message boxes while the
+// window repaints).
+class ResultTableObserver {
+public:
+    virtual ~ResultTableObserver() = default;
+    virtual void rowAboutToBeInserted(int index) = 0;
+    virtual void rowInserted(int index) = 0;
+    virtual void rowsAboutToBeDeleted() = 0;
+    virtual void rowsDeleted() = 0;
+    virtual void cellChanged(int row, int column) = 0;
+};
+
 // The result list without its widget: rows of 22 text cells, and the one
 // ModelResult each row owns. Column 20 of a row holds the id of its record as
 // lower-case hexadecimal text; recordOfRow maps that text back to the record, so
@@ -55,6 +69,10 @@ public:
     std::optional<int> markedRow() const;
     void markRow(std::optional<int> row);
 
+    // The one observer told of every row change from now on (null: none); it
+    // must outlive the table or be replaced first.
+    void setObserver(ResultTableObserver* observer) { observer_ = observer; }
+
 private:
     void checkRow(int row) const;
     void checkCell(int row, int column) const;
@@ -64,6 +82,7 @@ private:
     std::map<unsigned, std::unique_ptr<ModelResult>> records_;
     unsigned nextRecordId_ = 1;
     std::optional<int> marked_;
+    ResultTableObserver* observer_ = nullptr;
 };
 
 }  // namespace keld

@@ -3,6 +3,8 @@
 // what a click on a radio or a fluid choice does before its interlock runs.
 #include "selection/selection_page.h"
 
+#include <array>
+#include <string>
 #include <utility>
 
 #include "selection/page_controls.h"
@@ -29,34 +31,92 @@ SelectionPage::SelectionPage(LaunchParameters launch, MessageSink& messages)
     onCentrifugal();
 }
 
+std::span<const int> SelectionPage::ControlIds() {
+    static constexpr std::array kControls = {kCentrifugalRadio,
+                                             kScrewRadio,
+                                             kChillersRadio,
+                                             kHeatPumpRadio,
+                                             kStandardVersionRadio,
+                                             kLowNoiseRadio,
+                                             kLowAmbientRadio,
+                                             kRecoveryNoneRadio,
+                                             kRecoveryPartialRadio,
+                                             kRecoveryTotalRadio,
+                                             kCoolingCapacityEdit,
+                                             kHeatingCapacityEdit,
+                                             kToleranceEdit,
+                                             kR22Radio,
+                                             kR407cRadio,
+                                             kR134aRadio,
+                                             kRecoveryInletEdit,
+                                             kRecoveryOutletEdit,
+                                             kRecoveryFoulingEdit,
+                                             kCoolingAmbientEdit,
+                                             kHeatingAmbientEdit,
+                                             kCoolingInletEdit,
+                                             kCoolingOutletEdit,
+                                             kHeatingInletEdit,
+                                             kHeatingOutletEdit,
+                                             kCoolingFlowEdit,
+                                             kHeatingFlowEdit,
+                                             kFluidList,
+                                             kGlycolEdit,
+                                             kFoulingEdit,
+                                             kAltitudeEdit,
+                                             kAhriRadio,
+                                             kGbRadio};
+    return kControls;
+}
+
+ControlState SelectionPage::controlState(int controlId) const {
+    ControlState state;
+    if (controlId == kFluidList) {
+        state.text = fluidListGlycol_ ? "Glycol" : "Water";
+    } else if (RadioGroupOf(controlId).empty()) {
+        state.text = editTexts_.at(controlId);
+    }
+    state.enabled = isEnabled(controlId);
+    state.readOnly = isReadOnly(controlId);
+    state.checked = isChecked(controlId);
+    return state;
+}
+
+void SelectionPage::notifyChanged(int controlId) {
+    if (observer_ != nullptr) observer_->controlChanged(controlId);
+}
+
+void SelectionPage::storeEditText(int controlId, const std::string& text) {
+    std::string& stored = editTexts_[controlId];
+    if (stored == text) return;
+    stored = text;
+    notifyChanged(controlId);
+}
+
 bool SelectionPage::isEnabled(int controlId) const { return !disabled_.contains(controlId); }
 
 bool SelectionPage::isReadOnly(int controlId) const { return readOnly_.contains(controlId); }
 
 bool SelectionPage::isChecked(int radioId) const { return checked_.contains(radioId); }
 
+namespace {
+
+// Puts `id` into or out of `ids`; true when that changed anything.
+bool Include(std::set<int>& ids, int id, bool included) {
+    return included ? ids.insert(id).second : ids.erase(id) > 0;
+}
+
+}  // namespace
+
 void SelectionPage::setEnabled(int controlId, bool enabled) {
-    if (enabled) {
-        disabled_.erase(controlId);
-    } else {
-        disabled_.insert(controlId);
-    }
+    if (Include(disabled_, controlId, !enabled)) notifyChanged(controlId);
 }
 
 void SelectionPage::setReadOnly(int controlId, bool readOnly) {
-    if (readOnly) {
-        readOnly_.insert(controlId);
-    } else {
-        readOnly_.erase(controlId);
-    }
+    if (Include(readOnly_, controlId, readOnly)) notifyChanged(controlId);
 }
 
 void SelectionPage::setChecked(int radioId, bool checked) {
-    if (checked) {
-        checked_.insert(radioId);
-    } else {
-        checked_.erase(radioId);
-    }
+    if (Include(checked_, radioId, checked)) notifyChanged(radioId);
 }
 
 void SelectionPage::checkRadio(int radioId) {
@@ -66,8 +126,10 @@ void SelectionPage::checkRadio(int radioId) {
 // The list's selection is what a run reads as the fluid; the record follows
 // it so that record and list never disagree.
 void SelectionPage::setFluidSelection(bool glycol) {
-    fluidListGlycol_ = glycol;
     conditions_.fluidIsGlycol = glycol;
+    if (fluidListGlycol_ == glycol) return;
+    fluidListGlycol_ = glycol;
+    notifyChanged(kFluidList);
 }
 
 void SelectionPage::clickCentrifugal() {

@@ -3,10 +3,12 @@
 
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 
 #include "selection/correction_result.h"
 #include "selection/launch_parameters.h"
+#include "selection/page_observer.h"
 #include "selection/result_table.h"
 #include "selection/selection_conditions.h"
 
@@ -68,6 +70,17 @@ public:
     bool isChecked(int radioId) const;
     bool fluidListShowsGlycol() const { return fluidListGlycol_; }
 
+    // Every control a window shows for the page (radios, edits, the fluid
+    // list), in the page's control order, and what one of them shows.
+    // controlState raises std::out_of_range for any other id.
+    static std::span<const int> ControlIds();
+    ControlState controlState(int controlId) const;
+
+    // The one observer told of every change of a control from now on (null:
+    // none). It must outlive the page or be replaced first; the page calls it
+    // from inside its own operations, so it must not call back into them.
+    void setObserver(PageObserver* observer) { observer_ = observer; }
+
     // Option interlocks (button clicks and the fluid list). A click checks the
     // clicked radio of its group, as the window's radios do, then runs the
     // interlock. A disabled control cannot be clicked: such a call does
@@ -102,6 +115,8 @@ private:
     // The kill-focus normalisation of one edit: read, normalise, write.
     void normaliseField(int controlId);
 
+    void storeEditText(int controlId, const std::string& text);
+    void notifyChanged(int controlId);
     void setEnabled(int controlId, bool enabled);
     void setReadOnly(int controlId, bool readOnly);
     void setChecked(int radioId, bool checked);
@@ -129,6 +144,7 @@ private:
     std::set<int> readOnly_;
     std::set<int> checked_;
     bool fluidListGlycol_ = false;
+    PageObserver* observer_ = nullptr;
 };
 
 }  // namespace keld

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace keld {
 namespace {
 
@@ -91,6 +94,45 @@ TEST(ResultTable, TheMarkFollowsItsRowAndGoesWithTheRows) {
     EXPECT_EQ(*table.markedRow(), 2);
     table.deleteAllRows();
     EXPECT_FALSE(table.markedRow());
+}
+
+// A view over the table hears of each change while the table still has its
+// old rows (before) and once it has the new ones (after), so it never asks
+// for a row the table does not have.
+class RecordingTableObserver : public ResultTableObserver {
+public:
+    explicit RecordingTableObserver(const ResultTable& table) : table_(table) {}
+    void rowAboutToBeInserted(int index) override { note("insert " + std::to_string(index)); }
+    void rowInserted(int index) override { note("inserted " + std::to_string(index)); }
+    void rowsAboutToBeDeleted() override { note("delete"); }
+    void rowsDeleted() override { note("deleted"); }
+    void cellChanged(int row, int column) override {
+        note("cell " + std::to_string(row) + "," + std::to_string(column) + " " + table_.cell(row, column));
+    }
+    std::vector<std::string> events;
+
+private:
+    void note(const std::string& event) {
+        events.push_back(event + " of " + std::to_string(table_.rowCount()));
+    }
+    const ResultTable& table_;
+};
+
+TEST(ResultTable, AnObserverHearsEachRowChangeBeforeAndAfter) {
+    ResultTable table;
+    RecordingTableObserver observer(table);
+    table.setObserver(&observer);
+    table.insertRow(0, "QTK130GN5-LQE");
+    table.setCell(0, column::kCoolingCapacity, "512.3");
+    table.setCell(0, column::kCoolingCapacity, "512.3");  // unchanged: nothing to redraw
+    table.insertRow(0, "QTK090GN5-LQE");
+    table.FreeResultRecords();  // rows stay
+    table.deleteAllRows();
+    table.setObserver(nullptr);
+    table.insertRow(0, "QTK260GN5-LQE");
+    EXPECT_EQ(observer.events,
+              (std::vector<std::string>{"insert 0 of 0", "inserted 0 of 1", "cell 0,1 512.3 of 1",
+                                        "insert 0 of 1", "inserted 0 of 2", "delete of 2", "deleted of 0"}));
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <map>
+
+#include "selection/page_observer.h"
+#include "selection/selection_page.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace keld::ui {
+
+class CMultiHeaderList;
+
+// The selection page as the user sees it: the group boxes, captions, unit
+// texts and pictures, radios, edits and fluid list of the page's template,
+// and the result list below them. The widgets only show the core page's
+// state and hand it what the user does: a click runs the page's interlock, a
+// choice in the fluid list its fluid rule, focusing a flow or inlet edit makes
+// that value the entered one, leaving an edit normalises it, and a read that
+// meets a text that is not a number sends the focus back to that edit. The
+// page tells the widget of every change as it happens, so no control ever
+// shows a stale text or state, not even while a message box is up.
+//
+// Enter and Escape do nothing here: they go on to the main window.
+class CKeldSelect : public QWidget, private PageObserver {
+    Q_OBJECT
+public:
+    // The core page is owned elsewhere and outlives the widget.
+    CKeldSelect(SelectionPage& page, QWidget* parent);
+    ~CKeldSelect() override;
+
+    // Shows the core page's state again in every control (after a command
+    // changed the page: CALC, the restore before a datasheet).
+    void refresh();
+    // Hands the focused edit's text, as it stands and not normalised, to the
+    // core page, as Enter does before it runs the calculation.
+    void takeFocusedEditText();
+    CMultiHeaderList* resultList() { return list_; }
+
+    // The widget of a control of the page by its id; null for an id the page
+    // does not show.
+    QWidget* control(int controlId) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void controlChanged(int controlId) override;
+    void focusRequested(int editId) override;
+
+    void buildFromTemplate();
+    void radioClicked(int radioId);
+    void editFocused(int editId);
+    void editLeft(int editId, Qt::FocusReason reason);
+
+    SelectionPage& page_;
+    std::map<int, QLineEdit*> edits_;
+    std::map<int, QRadioButton*> radios_;
+    QComboBox* fluidList_ = nullptr;
+    CMultiHeaderList* list_ = nullptr;
+    std::map<int, QWidget*> controls_;
+    // Set while the page normalises a field being left or the widget moves
+    // the focus as the page asked: focus changes then are not the user's.
+    bool leaving_ = false;
+    bool movingFocus_ = false;
+};
+
+}  // namespace keld::ui

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "ui/page/multi_header_list.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QStandardItemModel>
+#include <algorithm>
+
+#include "selection/result_columns.h"
+#include "ui/page/header_ctrl_cl.h"
+#include "ui/page/result_list_model.h"
+
+namespace keld::ui {
+
+CMultiHeaderList::CMultiHeaderList(ResultTable& table, QWidget* parent)
+    : QTableView(parent),
+      table_(table),
+      model_(new ResultListModel(table, this)),
+      ownHeader_(new CHeaderCtrlCl(this)) {
+    setHorizontalHeader(ownHeader_);
+    setModel(model_);
+    // A report list: grid lines, whole rows selected (several at once), the
+    // selection kept in sight when the focus is elsewhere, no row header and
+    // no editing in place.
+    setShowGrid(true);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+
+    ownHeader_->setHeightFactor(2.7f);
+    ownHeader_->setMinimumSectionSize(0);
+    for (int c = 0; c < column::kCount; ++c)
+        setColumnWidth(c, kResultColumns[static_cast<std::size_t>(c)].width);
+    // The model column is never resized; the others lie under the rows.
+    ownHeader_->setSectionResizeMode(column::kModel, QHeaderView::Fixed);
+    BuildHeaderRows();
+}
+
+CMultiHeaderList::~CMultiHeaderList() = default;
+
+CHeaderCtrlCl* CMultiHeaderList::makeRow(const std::vector<int>& widths, const QStringList& texts) {
+    auto* row = new CHeaderCtrlCl(ownHeader_);
+    auto* items = new QStandardItemModel(0, static_cast<int>(texts.size()), row);
+    items->setHorizontalHeaderLabels(texts);
+    row->setModel(items);
+    row->setMinimumSectionSize(0);
+    row->setSectionsClickable(true);  // items drawn as buttons
+    row->setFont(ownHeader_->font());
+    for (int i = 0; i < static_cast<int>(widths.size()); ++i) row->resizeSection(i, widths[i]);
+    row->show();
+    return row;
+}
+
+bool CMultiHeaderList::BuildHeaderRows() {
+    if (groupRow_ != nullptr) return true;
+    rowHeight_ = ownHeader_->sizeHint().height() / 3;
+    HeaderWidths::ListWidths list{};
+    for (int c = 0; c < column::kCount; ++c) list[static_cast<std::size_t>(c)] = columnWidth(c);
+    widths_ = std::make_unique<HeaderWidths>(list);
+
+    QStringList groups;
+    for (const ResultGroup& group : kResultGroups) groups << QString::fromUtf8(group.caption);
+    QStringList symbols;
+    QStringList units;
+    for (int c = column::kCoolingCapacity; c < column::kRatedCapacity; ++c) {
+        symbols << QString::fromUtf8(kResultColumns[static_cast<std::size_t>(c)].symbol);
+        units << QString::fromUtf8(kResultColumns[static_cast<std::size_t>(c)].unit);
+    }
+    groupRow_ = makeRow(widths_->groupItems(), groups);
+    symbolRow_ = makeRow(widths_->symbolItems(), symbols);
+    unitRow_ = makeRow(widths_->unitItems(), units);
+    placeRows();
+    return true;
+}
+
+// The rows lie in three bands of the own header and scroll with it.
+void CMultiHeaderList::placeRows() {
+    if (groupRow_ == nullptr) return;
+    const int left = widths_->rowsLeft() - ownHeader_->offset();
+    const int width = widths_->rowsWidth();
+    groupRow_->setGeometry(left, 0, width, rowHeight_);
+    symbolRow_->setGeometry(left, rowHeight_, width, rowHeight_);
+    unitRow_->setGeometry(left, 2 * rowHeight_, width, rowHeight_);
+    ownHeader_->viewport()->update();
+}
+
+void CMultiHeaderList::applyWidths() {
+    const auto apply = [](CHeaderCtrlCl* row, const std::vector<int>& widths) {
+        for (int i = 0; i < static_cast<int>(widths.size()); ++i) {
+            if (row->sectionSize(i) != widths[static_cast<std::size_t>(i)]) {
+                row->resizeSection(i, widths[static_cast<std::size_t>(i)]);
+            }
+        }
+    };
+    apply(groupRow_, widths_->groupItems());
+    apply(symbolRow_, widths_->symbolItems());
+    apply(unitRow_, widths_->unitItems());
+    for (int c = 0; c < column::kCount; ++c) {
+        const int width = widths_->listColumns()[static_cast<std::size_t>(c)];
+        if (columnWidth(c) != width) setColumnWidth(c, width);
+    }
+}
+
+int CMultiHeaderList::SyncHeaderWidths(CHeaderCtrlCl* row, int item) {
+    int rowId = 0;
+    if (row == groupRow_) {
+        rowId = HeaderWidths::kGroupRow;
+    } else if (row == symbolRow_) {
+        rowId = HeaderWidths::kSymbolRow;
+    } else if (row == unitRow_) {
+        rowId = HeaderWidths::kUnitRow;
+    }
+    if (rowId == 0 || item < 0 || item >= row->count()) return 0;
+    const bool laidOut = widths_->SyncHeaderWidths(rowId, item, row->sectionSize(item),
+                                                   row->trackStartWidth(), ownHeader_->width());
+    applyWidths();
+    if (laidOut) {
+        placeRows();
+    } else {
+        groupRow_->viewport()->update();
+    }
+    return laidOut ? 1 : 0;
+}
+
+void CMultiHeaderList::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    if (dx != 0) placeRows();
+}
+
+// The mark is the row the user last selected, by mouse or keyboard; the
+// view moving its current row by itself (taking the focus) marks nothing.
+void CMultiHeaderList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (userSelecting_ && current.isValid() && current.row() < table_.rowCount())
+        table_.markRow(current.row());
+}
+
+void CMultiHeaderList::mousePressEvent(QMouseEvent* event) {
+    clickStarted_ = event->button() == Qt::LeftButton;
+    QScopedValueRollback selecting(userSelecting_, true);
+    QTableView::mousePressEvent(event);
+}
+
+// A click anywhere in the list, on a row or beside the rows, restores the
+// marked row's inputs.
+void CMultiHeaderList::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !clickStarted_) return;
+    clickStarted_ = false;
+    Q_EMIT rowClicked();
+}
+
+void CMultiHeaderList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        const QString text = selectedRowsText();
+        if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+        event->accept();
+        return;
+    }
+    QScopedValueRollback selecting(userSelecting_, true);
+    QTableView::keyPressEvent(event);
+}
+
+QString CMultiHeaderList::selectedRowsText() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) return {};
+    QStringList headings;
+    for (int c : kShownColumns) headings << QString::fromStdString(ColumnHeading(c));
+    QString text = headings.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& row : rows) {
+        if (row.row() >= table_.rowCount()) continue;
+        QStringList cells;
+        for (int c : kShownColumns) cells << QString::fromStdString(table_.cell(row.row(), c));
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+}  // namespace keld::ui
