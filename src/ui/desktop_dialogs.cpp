@@ -45,6 +45,8 @@ void DesktopDialogs::showAbout(QWidget* owner) {
     about.exec();
 }
 
-void DesktopDialogs::openInViewer(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+void DesktopDialogs::openInViewer(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 }  // namespace keld::ui

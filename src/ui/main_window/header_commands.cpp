@@ -28,6 +28,8 @@ HeaderCommands::HeaderCommands(QWidget& window, SelectionSession& session, UserD
                                std::string moduleDirectory)
     : window_(window), session_(session), dialogs_(dialogs), moduleDirectory_(std::move(moduleDirectory)) {}
 
+void HeaderCommands::setPage(CKeldSelect* page) { page_ = page; }
+
 void HeaderCommands::runCalc() {
     if (busy_) return;
     const Running running(busy_);
@@ -49,9 +51,14 @@ void HeaderCommands::exportPdfDatasheet() {
     const QString path = dialogs_.askPdfPath(&window_);
     if (path.isEmpty()) return;
 
-    const ExportRequest request{pdf_,       page,   session_.database(),
-                                session_.messages(), moduleDirectory_,
-                                kBuildDate, *texts, QFile::encodeName(path).toStdString()};
+    const ExportRequest request{pdf_,
+                                page,
+                                session_.database(),
+                                session_.messages(),
+                                moduleDirectory_,
+                                kBuildDate,
+                                *texts,
+                                QFile::encodeName(path).toStdString()};
     const ExportResult result = WriteDatasheet(request, *row);
     // A sheet that stopped early is shown as well: it holds what was drawn.
     if (result.status == ExportStatus::Written) dialogs_.openInViewer(path);

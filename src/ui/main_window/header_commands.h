@@ -25,9 +25,11 @@ class HeaderCommands {
 public:
     // `window` owns the dialogs; the session, the dialogs and the window
     // outlive the commands.
-    HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory);
+    HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs,
+                   std::string moduleDirectory);
 
-    void setPage(CKeldSelect* page) { page_ = page; }
+    // The page widget that shows what the commands change.
+    void setPage(CKeldSelect* page);
 
     // Whether a command is running.
     bool busy() const { return busy_; }

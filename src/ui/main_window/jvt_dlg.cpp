@@ -41,9 +41,19 @@ QFont titleFont() {
     return font;
 }
 
+// A minimise or close bitmap grown to fill its button beside the image
+// margin, so that no room is left for the "-" or "x" caption: the pictures
+// are drawn for smaller dialog units than the window's font gives. Pixels
+// are repeated, not blended, so that black stays the transparent colour.
+QPixmap fillingBitmap(const QWidget& button, int number) {
+    const QSize room(button.width() - CButtonST::kImageMargin, button.height());
+    return BitmapResource(number).scaled(room, Qt::KeepAspectRatio, Qt::FastTransformation);
+}
+
 }  // namespace
 
-CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory, QWidget* parent)
+CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
+                 QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       commands_(*this, session, dialogs, std::move(moduleDirectory)),
       session_(session) {
@@ -84,7 +94,8 @@ void CJVTDlg::createHeader() {
 
     auto* logo = new CButtonST(this);
     addButton(logo, kLogoId, kLogoRect);
-    logo->setBitmaps(BitmapResource(IsSecondBrand(session_.page().launch()) ? kSecondBrandLogo : kFirstBrandLogo));
+    logo->setBitmaps(
+        BitmapResource(IsSecondBrand(session_.page().launch()) ? kSecondBrandLogo : kFirstBrandLogo));
     logo->setFlat(false);
     logo->setStill(true);
     logo->setTransparent(true);
@@ -103,7 +114,7 @@ void CJVTDlg::createHeader() {
 
     auto* minimise = new CButtonST(QStringLiteral("-"), this);
     addButton(minimise, kMinimiseId, kMinimiseRect);
-    minimise->setBitmaps(BitmapResource(kMinimiseIn), BitmapResource(kMinimiseOut));
+    minimise->setBitmaps(fillingBitmap(*minimise, kMinimiseIn), fillingBitmap(*minimise, kMinimiseOut));
     minimise->setDrawBorder(false);
     minimise->setStill(true);
     minimise->setTransparent(true);
@@ -111,7 +122,7 @@ void CJVTDlg::createHeader() {
 
     auto* close = new CButtonST(QStringLiteral("x"), this);
     addButton(close, kCloseId, kCloseRect);
-    close->setBitmaps(BitmapResource(kCloseIn), BitmapResource(kCloseOut));
+    close->setBitmaps(fillingBitmap(*close, kCloseIn), fillingBitmap(*close, kCloseOut));
     close->setDrawBorder(false);
     close->setStill(true);
     close->setTransparent(true);
@@ -152,14 +163,24 @@ bool CJVTDlg::event(QEvent* event) {
 
 void CJVTDlg::onHeaderCommand(int controlId) {
     switch (controlId) {
-        case kCalcId: commands_.runCalc(); break;
-        case kPdfId: commands_.exportPdfDatasheet(); break;
-        case kAboutId: commands_.showAbout(); break;
+        case kCalcId:
+            commands_.runCalc();
+            break;
+        case kPdfId:
+            commands_.exportPdfDatasheet();
+            break;
+        case kAboutId:
+            commands_.showAbout();
+            break;
         // The selection page is the only page: "Back" shows it again, "Next"
         // has nowhere to go.
-        case kBackId: selectionPage_->show(); break;
-        case kNextId: break;
-        default: break;
+        case kBackId:
+            selectionPage_->show();
+            break;
+        case kNextId:
+            break;
+        default:
+            break;
     }
 }
 
@@ -193,7 +214,8 @@ void CJVTDlg::keyPressEvent(QKeyEvent* event) {
             }
             event->accept();
             return;
-        default: QDialog::keyPressEvent(event);
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 

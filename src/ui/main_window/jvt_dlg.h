@@ -67,7 +67,7 @@ private:
 
     HeaderCommands commands_;
     SelectionSession& session_;
-    QWidget* banner_ = nullptr;  // 1028
+    QWidget* banner_ = nullptr;    // 1028
     QFrame* pageFrame_ = nullptr;  // 1033
     CKeldSelect* selectionPage_ = nullptr;
     QHash<const QObject*, int> headerIds_;  // the header buttons' control ids
