@@ -8,7 +8,8 @@ libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 poppler-utils poppler-data qpdf locales
-qt6-base-dev qt6-qpa-plugins"
+qt6-base-dev qt6-qpa-plugins
+fonts-liberation2 fonts-wqy-microhei xdg-utils"
 
 missing=""
 for p in $packages; do
