@@ -121,7 +121,7 @@ public:
     float stringwidth(const std::string& text, int font, float size);
     // Whether a TrueType font has a glyph for the character. libharu encodes
     // only the Basic Multilingual Plane, so a character beyond U+FFFF has
-    // none. A built-in font's handle throws ValueException.
+    // none. A built-in font's handle throws TypeException.
     bool has_glyph(int font, char32_t codePoint);
 
     // Text is bytes in the font's encoding, up to the first NUL. show continues

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "reports/pdflib_jpeg.h"
 
-// jpeglib.h needs the size types of <cstdio> declared before it.
+// jpeglib.h needs the FILE and size types of <cstdio> declared before it.
+// clang-format off
+#include <cstdio>
+// clang-format on
 #include <fcntl.h>
 #include <hpdf.h>
 #include <jpeglib.h>
@@ -10,7 +13,6 @@
 
 #include <cerrno>
 #include <csetjmp>
-#include <cstdio>
 #include <cstring>
 
 namespace keld {
