@@ -58,6 +58,7 @@ std::optional<int> MarkedRowForDatasheet(SelectionPage& page, MessageSink& messa
 // error that ends the drawing or any other failure is shown through the
 // request's message sink, the partial document is dropped, so that a good
 // earlier file of the same name stays as it was, and nothing is thrown.
+// Only a Written sheet is there to be shown in the user's viewer.
 ExportResult WriteDatasheet(const ExportRequest& request, int row);
 
 // The file-writing core of WriteDatasheet, for inputs gathered by the
