@@ -146,13 +146,13 @@ void PDFlib::close() noexcept {
     Impl& d = *impl_;
     if (d.doc == nullptr) return;
     d.beginCall();
-    const bool saved =
-        HPDF_SaveToFile(d.doc, d.output.tempPath().c_str()) == HPDF_OK && d.error.code == HPDF_OK;
-    if (!saved) {
+    const HPDF_STATUS status = HPDF_SaveToFile(d.doc, d.output.tempPath().c_str());
+    const HPDF_STATUS code = d.error.code != HPDF_OK ? d.error.code : status;
+    if (code != HPDF_OK) {
         // libharu passes the system's error of a failed write as the detail.
-        const bool systemReason = d.error.code == HPDF_FILE_IO_ERROR || d.error.code == HPDF_FILE_OPEN_ERROR;
+        const bool systemReason = code == HPDF_FILE_IO_ERROR || code == HPDF_FILE_OPEN_ERROR;
         d.fileFailure = systemReason && d.error.detail != 0 ? std::strerror(static_cast<int>(d.error.detail))
-                                                            : DescribeHaruError(d.error.code).text;
+                                                            : DescribeHaruError(code).text;
     } else if (!d.output.commit()) {
         d.fileFailure = d.output.failure();
     }

@@ -46,7 +46,7 @@ void OnDecoderMessage(j_common_ptr decoder, int level) {
 // `message` when it cannot. Only C objects live in this frame, so the
 // longjmp skips no destructor.
 bool DecodesWhole(const unsigned char* data, unsigned long size, char* message) {
-    jpeg_decompress_struct decoder;
+    jpeg_decompress_struct decoder = {};  // zero, so that an early error destroys nothing
     DecoderErrors errors;
     decoder.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = LeaveDecoder;
