@@ -24,9 +24,9 @@ public:
     // The CALC command, on the opened database.
     ListEffect runSelection();
     // Whether a database failure was shown so far (a table or field missing
-    // or unreadable, a damaged grid) or ended the run: the work could not be
-    // done, whatever the run left in the list.
-    bool databaseFailed() const { return runEndedByDatabaseError_ || databaseMessages_.failureShown(); }
+    // or unreadable, a damaged grid) or an error ended the run: the work
+    // could not be done, whatever the run left in the list.
+    bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
 
     SelectionPage& page() { return page_; }
     CollectingSink& sink() { return sink_; }
@@ -39,7 +39,7 @@ private:
     SelectionPage page_;
     PerformanceDatabase database_;
     std::string databasePath_;
-    bool runEndedByDatabaseError_ = false;
+    bool runEndedByError_ = false;
 };
 
 }  // namespace keld::cli
