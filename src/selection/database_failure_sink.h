@@ -23,6 +23,8 @@ public:
     }
 
     bool failureShown() const { return failureShown_; }
+    // For the next selection on the same database.
+    void forgetFailures() { failureShown_ = false; }
 
 private:
     MessageSink& target_;

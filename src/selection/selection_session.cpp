@@ -8,16 +8,22 @@ namespace keld {
 SelectionSession::SelectionSession(const LaunchParameters& launch, MessageSink& messages,
                                    std::string databasePath)
     : messages_(messages),
-      page_(launch, messages),
+      page_(std::in_place, launch, messages),
       database_(databaseMessages_),
       databasePath_(std::move(databasePath)) {}
 
 bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePath_); }
 
 RunOutcome SelectionSession::runSelection() {
-    const RunOutcome outcome = RunSelection(page_, database_);
+    const RunOutcome outcome = RunSelection(*page_, database_);
     runEndedByError_ = runEndedByError_ || outcome.endedByError;
     return outcome;
+}
+
+void SelectionSession::startNewPage(const LaunchParameters& launch) {
+    page_.emplace(launch, messages_);
+    databaseMessages_.forgetFailures();
+    runEndedByError_ = false;
 }
 
 }  // namespace keld

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "db/performance_database.h"
@@ -32,8 +33,13 @@ public:
     // unreadable, a damaged grid) or an error ended a run: the work could not be done,
     // whatever the run left in the list.
     bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
+    // Starts another selection on the same open database, as if the page had
+    // just been opened: its default state for `launch`, and no failure seen
+    // yet. A schedule of duties runs one after another this way; what referred
+    // to the previous page no longer does.
+    void startNewPage(const LaunchParameters& launch);
 
-    SelectionPage& page() { return page_; }
+    SelectionPage& page() { return *page_; }
     PerformanceDatabase& database() { return database_; }
     MessageSink& messages() { return messages_; }
     const std::string& databasePath() const { return databasePath_; }
@@ -41,7 +47,7 @@ public:
 private:
     MessageSink& messages_;
     DatabaseFailureSink databaseMessages_{messages_};
-    SelectionPage page_;
+    std::optional<SelectionPage> page_;
     PerformanceDatabase database_;
     std::string databasePath_;
     bool runEndedByError_ = false;
