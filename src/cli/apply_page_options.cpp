@@ -24,7 +24,8 @@ std::string Configuration(const SelectionPage& page) {
 [[noreturn]] void RefuseDisabled(const SelectionPage& page, const std::string& option,
                                  const std::string& value, const std::string& shown) {
     throw UsageError(option + " " + value + " is refused: the page disables that input for a " +
-                     Configuration(page) + " (it holds " + shown + ")");
+                         Configuration(page) + " (it holds " + shown + ")",
+                     option);
 }
 
 // The text the edit would show once the typed value had been read and its
@@ -36,7 +37,7 @@ std::string ShownAfterLeaving(int controlId, const std::string& typed) {
 
 void TypeValue(SelectionPage& page, const std::string& option, int controlId, const std::string& typed) {
     if (!IsNumberFor(controlId, typed)) {
-        throw UsageError(option + " '" + typed + "': " + NotANumberPrompt(controlId));
+        throw UsageError(option + " '" + typed + "': " + NotANumberPrompt(controlId), option);
     }
     if (!page.isEnabled(controlId)) {
         const std::string& shown = page.editText(controlId);

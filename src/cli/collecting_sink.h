@@ -33,6 +33,8 @@ public:
     }
 
     const std::vector<Message>& messages() const { return messages_; }
+    // Forgets the messages kept so far.
+    void clear() { messages_.clear(); }
 
 private:
     void print(const Message& message) { *echo_ << '[' << message.caption << "] " << message.text << '\n'; }

@@ -7,13 +7,9 @@
 
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
+#include "cli/listed_datasheet.h"
 #include "cli/selection_session.h"
 #include "cli/usage_error.h"
-#include "db/module_directory.h"
-#include "db/program_identity.h"
-#include "reports/datasheet_export.h"
-#include "reports/pdflib.h"
-#include "selection/result_columns.h"
 
 namespace keld::cli {
 namespace {
@@ -62,13 +58,6 @@ DatasheetOptions ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-// What the command did, for the JSON object and the exit code.
-struct DatasheetOutcome {
-    std::vector<std::string> models;  // column 0 of every row the run listed
-    bool written = false;             // the file holds a datasheet
-    bool complete = false;            // both pages were drawn to the end
-};
-
 void WriteJson(std::ostream& out, const DatasheetOptions& options, const DatasheetOutcome& outcome,
                const std::vector<CollectingSink::Message>& messages) {
     out << "{\n  \"file\": " << (outcome.written ? JsonString(options.out) : std::string("null"));
@@ -83,63 +72,6 @@ void WriteJson(std::ostream& out, const DatasheetOptions& options, const Datashe
             << ", \"text\": " << JsonString(messages[i].text) << '}';
     }
     out << (messages.empty() ? "]" : "\n  ]") << "\n}\n";
-}
-
-std::string ModelList(const std::vector<std::string>& models) {
-    if (models.empty()) return "it lists no model";
-    std::string list = "it lists ";
-    for (std::size_t i = 0; i < models.size(); ++i) list += (i == 0 ? "" : ", ") + models[i];
-    return list;
-}
-
-// The selection, the row and the export on the opened database; failures
-// go to stderr.
-int MakeDatasheet(const DatasheetOptions& options, SelectionSession& session, DatasheetOutcome& outcome) {
-    session.runSelection();
-
-    ResultTable& results = session.page().results();
-    std::optional<int> row;
-    for (int r = 0; r < results.rowCount(); ++r) {
-        outcome.models.push_back(results.cell(r, column::kModel));
-        if (!row && results.cell(r, column::kModel) == options.model) row = r;
-    }
-    if (!row) {
-        std::cerr << "keld-cli: the selection does not list the model " << options.model << "; "
-                  << ModelList(outcome.models) << '\n';
-        return kExitFailed;
-    }
-    results.markRow(row);
-
-    PDFlib pdf;
-    const ExportRequest request{
-        pdf,        session.page(), session.database(), session.sink(), ModuleDirectory(),
-        kBuildDate, options.texts,  options.out};
-    const ExportResult result = ExportDatasheet(request);
-    outcome.written = result.status == ExportStatus::Written;
-    // A figure the database could not give, in the run or on the sheet,
-    // leaves a blank or a zero where a value belongs.
-    outcome.complete = outcome.written && result.complete && !session.databaseFailed();
-    switch (result.status) {
-        case ExportStatus::Written:
-            break;
-        case ExportStatus::OpenFailed:
-        case ExportStatus::SaveFailed:
-            std::cerr << "keld-cli: cannot write " << options.out << ": " << result.fileFailure << '\n';
-            return kExitFailed;
-        case ExportStatus::Interrupted:
-            std::cerr << "keld-cli: the datasheet stopped early; nothing was written, " << options.out
-                      << " is as it was\n";
-            return kExitFailed;
-        case ExportStatus::NoMarkedRow:
-            std::cerr << "keld-cli: no row of the list is marked\n";
-            return kExitFailed;
-    }
-    if (!outcome.complete) {
-        std::cerr << "keld-cli: the datasheet in " << options.out
-                  << " is incomplete: the database could not give all of its figures\n";
-        return kExitFailed;
-    }
-    return kExitDone;
 }
 
 }  // namespace
@@ -158,8 +90,10 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
     // the order they are shown.
     if (!options.json) session.sink().echoTo(&std::cout);
 
-    DatasheetOutcome outcome;
-    const int exitCode = MakeDatasheet(options, session, outcome);
+    session.runSelection();
+    const DatasheetOutcome outcome = WriteListedDatasheet(session, options.model, options.texts, options.out);
+    if (!outcome.failure.empty()) std::cerr << "keld-cli: " << outcome.failure << '\n';
+    const int exitCode = outcome.failure.empty() ? kExitDone : kExitFailed;
     if (options.json) {
         WriteJson(std::cout, options, outcome, session.sink().messages());
     } else if (exitCode == kExitDone) {

@@ -159,10 +159,10 @@ const char* ListEffectName(ListEffect effect) {
     return "kept";
 }
 
-void WriteSelectionJson(std::ostream& out, const SelectionConditions& conditions,
-                        const std::vector<CollectingSink::Message>& messages, ListEffect effect,
-                        const ResultTable& table) {
-    out << "{\n  \"conditions\": ";
+void WriteSelectionMembers(std::ostream& out, const SelectionConditions& conditions,
+                           const std::vector<CollectingSink::Message>& messages, ListEffect effect,
+                           const ResultTable& table) {
+    out << "  \"conditions\": ";
     WriteConditions(out, conditions);
     out << ",\n  \"messages\": [";
     for (std::size_t i = 0; i < messages.size(); ++i) {
@@ -180,7 +180,15 @@ void WriteSelectionJson(std::ostream& out, const SelectionConditions& conditions
         for (std::size_t c = 0; c < row.size(); ++c) out << (c == 0 ? "" : ", ") << JsonString(row[c]);
         out << ']';
     }
-    out << (table.rowCount() == 0 ? "]" : "\n  ]") << "\n}\n";
+    out << (table.rowCount() == 0 ? "]" : "\n  ]");
+}
+
+void WriteSelectionJson(std::ostream& out, const SelectionConditions& conditions,
+                        const std::vector<CollectingSink::Message>& messages, ListEffect effect,
+                        const ResultTable& table) {
+    out << "{\n";
+    WriteSelectionMembers(out, conditions, messages, effect, table);
+    out << "\n}\n";
 }
 
 }  // namespace keld::cli

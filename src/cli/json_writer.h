@@ -26,6 +26,13 @@ std::string JsonNumber(float value);
 // "replaced", "kept" or "cleared".
 const char* ListEffectName(ListEffect effect);
 
+// The members of that object ("conditions", "messages", "list", "rows"), each
+// starting on a line of its own indented by two spaces, the last one without
+// a line end: for an object that carries more than the selection.
+void WriteSelectionMembers(std::ostream& out, const SelectionConditions& conditions,
+                           const std::vector<CollectingSink::Message>& messages, ListEffect effect,
+                           const ResultTable& table);
+
 // The result of `select` as one JSON object: the conditions after the run,
 // the messages in order, what the run did to the list and its rows.
 void WriteSelectionJson(std::ostream& out, const SelectionConditions& conditions,

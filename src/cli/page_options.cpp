@@ -103,6 +103,13 @@ bool TakePageOption(const std::vector<std::string>& args, std::size_t& index, Pa
     return true;
 }
 
+std::vector<std::string> PageOptionNames() {
+    std::vector<std::string> names = {"--database", "--launch", "--compressor",
+                                      "--fluid",    "--glycol", "--standard"};
+    for (const ValueOption& option : ValueOptions()) names.emplace_back(option.name);
+    return names;
+}
+
 const char* PageOptionsUsage() {
     return "  --database PATH        the performance database (default: KELD_Vortan.tbs beside the program)\n"
            "  --launch TEXT          the launch text: two digits and the brand word\n"

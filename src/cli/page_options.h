@@ -40,6 +40,10 @@ struct PageOptions {
 // same circuit.
 bool TakePageOption(const std::vector<std::string>& args, std::size_t& index, PageOptions& options);
 
+// The name of every option TakePageOption takes: "--database", "--launch",
+// the choices and the glycol percentage, then the value options.
+std::vector<std::string> PageOptionNames();
+
 // The usage lines of the page options.
 const char* PageOptionsUsage();
 

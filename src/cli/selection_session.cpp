@@ -13,4 +13,10 @@ SelectionSession::SelectionSession(const PageOptions& options)
     ApplyPageOptions(session_.page(), options);
 }
 
+void SelectionSession::startDuty(const PageOptions& options) {
+    sink_.clear();
+    session_.startNewPage(DecodeLaunchText(options.launch.value_or("")));
+    ApplyPageOptions(session_.page(), options);
+}
+
 }  // namespace keld::cli

@@ -22,6 +22,11 @@ public:
     ListEffect runSelection() { return session_.runSelection().list; }
     // Whether a database failure was shown so far or ended the run.
     bool databaseFailed() const { return session_.databaseFailed(); }
+    // The next duty of a schedule on the same opened database: a fresh page
+    // for the launch text of `options`, set up from them as the constructor
+    // does, and no messages kept yet. Raises UsageError as ApplyPageOptions
+    // does; --database is not looked at.
+    void startDuty(const PageOptions& options);
 
     SelectionPage& page() { return session_.page(); }
     CollectingSink& sink() { return sink_; }
