@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // keld-cli: scripted selections on the same core as the window.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "cli/batch_command.h"
+#include "cli/command_usage.h"
 #include "cli/datasheet_command.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/page_options.h"
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
 #include "cli/usage_error.h"
@@ -19,34 +21,46 @@ using keld::cli::UsageError;
 struct Command {
     const char* name;
     int (*run)(const std::vector<std::string>& args);
-    const char* usage;
 };
 
 const Command kCommands[] = {
-    {"select", keld::cli::RunSelectCommand, "keld-cli select    [OPTIONS] [--json]"},
-    {"datasheet", keld::cli::RunDatasheetCommand,
-     "keld-cli datasheet [OPTIONS] --model NAME --out FILE.pdf [--project T] [--customer T] [--distributor "
-     "T] "
-     "[--tag T] [--json]"},
+    {"select", keld::cli::RunSelectCommand},
+    {"datasheet", keld::cli::RunDatasheetCommand},
+    {"batch", keld::cli::RunBatchCommand},
 };
 
-void PrintUsage(std::ostream& out) {
-    out << "usage:\n";
-    for (const Command& command : kCommands) out << "  " << command.usage << '\n';
-    out << "OPTIONS (each value goes through the page as if typed into its field):\n"
-        << keld::cli::PageOptionsUsage();
+bool AsksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// keld-cli help [COMMAND]
+int PrintHelp(const std::vector<std::string>& args) {
+    if (args.size() > 2)
+        throw UsageError("help takes one command, not '" + args[1] + "' and '" + args[2] + "'");
+    if (args.size() == 1) {
+        std::cout << keld::cli::ProgramUsage();
+        return keld::cli::kExitDone;
+    }
+    const std::string usage = keld::cli::CommandUsage(args[1]);
+    if (usage.empty()) throw UsageError("there is no command '" + args[1] + "'");
+    std::cout << usage;
+    return keld::cli::kExitDone;
 }
 
 int Run(std::vector<std::string> args) {
     if (args.empty()) throw UsageError("a command is needed");
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintUsage(std::cout);
+    if (args[0] == "help" || AsksForHelp(args[0])) return PrintHelp(args);
+    if (args[0] == "--version") {
+        std::cout << "keld-cli " << KELD_VERSION << '\n';
         return keld::cli::kExitDone;
     }
     const std::string name = args[0];
     args.erase(args.begin());
     for (const Command& command : kCommands) {
-        if (name == command.name) return command.run(args);
+        if (name != command.name) continue;
+        if (std::any_of(args.begin(), args.end(), AsksForHelp)) {
+            std::cout << keld::cli::CommandUsage(name);
+            return keld::cli::kExitDone;
+        }
+        return command.run(args);
     }
     throw UsageError("unknown command '" + name + "'");
 }

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+#include "cli/batch_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <set>
+
+#include "cli/datasheet_file_name.h"
+#include "cli/error_text.h"
+#include "cli/exit_codes.h"
+#include "cli/progress_line.h"
+#include "cli/schedule_duty.h"
+#include "cli/schedule_reader.h"
+#include "cli/schedule_results.h"
+#include "cli/selection_session.h"
+#include "cli/usage_error.h"
+#include "reports/pdflib_staged_file.h"
+
+namespace keld::cli {
+namespace {
+
+struct BatchOptions {
+    std::string schedule;
+    PageOptions page;  // --database and --launch only
+    std::optional<std::string> out;
+    bool json = false;
+    std::optional<std::string> datasheets;
+    ProjectTexts texts;
+};
+
+BatchOptions ParseOptions(const std::vector<std::string>& args) {
+    BatchOptions options;
+    std::optional<std::string> schedule, project, customer, distributor;
+    const std::pair<const char*, std::optional<std::string>*> valueOptions[] = {
+        {"--out", &options.out},   {"--datasheets", &options.datasheets}, {"--project", &project},
+        {"--customer", &customer}, {"--distributor", &distributor},
+    };
+    for (std::size_t i = 0; i < args.size();) {
+        const std::string& arg = args[i];
+        if (arg == "--database" || arg == "--launch") {
+            TakePageOption(args, i, options.page);
+            continue;
+        }
+        if (arg == "--json") {
+            if (options.json) throw UsageError("--json is given more than once");
+            options.json = true;
+            ++i;
+            continue;
+        }
+        std::optional<std::string>* value = nullptr;
+        for (const auto& [name, target] : valueOptions) {
+            if (arg == name) value = target;
+        }
+        if (value != nullptr) {
+            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+            if (value->has_value()) throw UsageError(arg + " is given more than once");
+            *value = args[i + 1];
+            i += 2;
+            continue;
+        }
+        if (arg.starts_with("-") && arg.size() > 1) {
+            throw UsageError("batch does not know the option '" + arg +
+                             "' (the columns of the schedule give the values of each duty)");
+        }
+        if (schedule) throw UsageError("batch runs one schedule, not '" + *schedule + "' and '" + arg + "'");
+        schedule = arg;
+        ++i;
+    }
+    if (!schedule) throw UsageError("batch needs a schedule: keld-cli batch SCHEDULE.csv");
+    if (options.out && options.json) {
+        throw UsageError(
+            "--out and --json cannot be given together: --json prints the results on standard output");
+    }
+    if ((project || customer || distributor) && !options.datasheets) {
+        throw UsageError(
+            "--project, --customer and --distributor fill the datasheets' header: they need --datasheets "
+            "DIR");
+    }
+    options.schedule = *schedule;
+    options.texts = {project.value_or(""), distributor.value_or(""), customer.value_or(""), ""};
+    return options;
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+std::size_t CountDuties(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    ScheduleReader reader(file);
+    ScheduleRecord record;
+    std::size_t duties = 0;
+    while (reader.next(record)) ++duties;
+    return duties;
+}
+
+// "line 7 (CH-7)": how standard error names a duty.
+std::string DutyName(const DutyResult& duty) {
+    std::string name = "line " + std::to_string(duty.line);
+    if (!duty.tag.empty()) name += " (" + duty.tag + ")";
+    return name;
+}
+
+// The datasheets of a schedule, one file per duty in one folder.
+class DatasheetFolder {
+public:
+    DatasheetFolder(std::string folder, ProjectTexts texts)
+        : folder_(std::move(folder)), texts_(std::move(texts)) {}
+
+    // The sheet of the duty's model, or of its first listed unit, named after
+    // its tag; a tag that names a sheet this schedule wrote already adds the
+    // line number, so that no duty's sheet replaces another's.
+    DutyDatasheet write(SelectionSession& session, const ScheduleDuty& duty, std::size_t line) {
+        std::string name = DatasheetFileName(duty.tag, line);
+        while (names_.contains(name)) name.insert(name.size() - 4, "-" + std::to_string(line));
+        names_.insert(name);
+        texts_.tagNo = duty.tag;
+        DutyDatasheet sheet{(std::filesystem::path(folder_) / name).string(), {}};
+        sheet.outcome = WriteListedDatasheet(session, duty.model, texts_, sheet.path);
+        return sheet;
+    }
+
+private:
+    std::string folder_;
+    ProjectTexts texts_;
+    std::set<std::string> names_;
+};
+
+// Where the results go: standard output, or a file that replaces an earlier
+// one of its name only once the whole schedule has been written.
+class ResultsOutput {
+public:
+    explicit ResultsOutput(const std::optional<std::string>& path) : path_(path) {}
+
+    // Empty, or why the file cannot be written.
+    std::string open() {
+        if (!path_) return {};
+        if (!staged_.create(*path_)) return staged_.failure();
+        file_.open(staged_.tempPath(), std::ios::binary | std::ios::trunc);
+        if (!file_) return std::strerror(errno);
+        return {};
+    }
+    std::ostream& stream() { return path_ ? static_cast<std::ostream&>(file_) : std::cout; }
+    bool good() { return stream().good(); }
+    // Empty, or why the results did not all reach the file.
+    std::string commit() {
+        if (!path_) return {};
+        errno = 0;
+        file_.close();
+        if (!file_) return errno != 0 ? std::strerror(errno) : "the output was cut short";
+        if (!staged_.commit()) return staged_.failure();
+        return {};
+    }
+    const std::optional<std::string>& path() const { return path_; }
+
+private:
+    std::optional<std::string> path_;
+    StagedFile staged_;
+    std::ofstream file_;
+};
+
+class BatchRun {
+public:
+    BatchRun(const BatchOptions& options, SelectionSession& session, ScheduleResults& results,
+             ProgressLine& progress)
+        : options_(options), session_(session), results_(results), progress_(progress) {
+        if (options.datasheets) datasheets_.emplace(*options.datasheets, options.texts);
+    }
+
+    // Runs one line and writes its results; false when it failed.
+    bool run(const ScheduleRecord& record, const ScheduleColumns& columns) {
+        DutyResult result;
+        result.line = record.line;
+        bool done = true;
+        try {
+            columns.readDuty(record, options_.page.launch, duty_);
+            result.tag = duty_.tag;
+            session_.startDuty(duty_.options);
+        } catch (const UsageError& error) {
+            result.tag = duty_.tag;
+            result.error = error.what();
+            result.errorColumn = error.option().empty() ? "" : error.option().substr(2);
+            report(result, result.errorColumn.empty() ? result.error
+                                                      : "column " + result.errorColumn + ": " + result.error);
+            results_.writeDuty(result);
+            return false;
+        }
+        try {
+            result.list = session_.runSelection();
+            if (session_.databaseFailed()) {
+                report(result, "an error marred the run; its messages are in the results");
+                done = false;
+            }
+            if (datasheets_) {
+                result.datasheet = datasheets_->write(session_, duty_, record.line);
+                if (!result.datasheet->outcome.failure.empty()) {
+                    report(result, result.datasheet->outcome.failure);
+                    done = false;
+                }
+            }
+        } catch (...) {
+            result.error = CurrentErrorText();
+            report(result, result.error);
+            results_.writeDuty(result);
+            return false;
+        }
+        result.conditions = &session_.page().conditions();
+        result.rows = &session_.page().results();
+        result.messages = &session_.sink().messages();
+        results_.writeDuty(result);
+        return done;
+    }
+
+private:
+    void report(const DutyResult& duty, const std::string& text) {
+        progress_.clear();
+        std::cerr << "keld-cli: " << DutyName(duty) << ": " << text << '\n';
+    }
+
+    const BatchOptions& options_;
+    SelectionSession& session_;
+    ScheduleResults& results_;
+    ProgressLine& progress_;
+    std::optional<DatasheetFolder> datasheets_;
+    ScheduleDuty duty_;
+};
+
+}  // namespace
+
+int RunBatchCommand(const std::vector<std::string>& args) {
+    const BatchOptions options = ParseOptions(args);
+    std::ifstream scheduleFile(options.schedule, std::ios::binary);
+    if (!scheduleFile || IsFolder(options.schedule)) {
+        std::cerr << "keld-cli: cannot read the schedule " << options.schedule << ": "
+                  << (scheduleFile ? "it is a folder" : std::strerror(errno)) << '\n';
+        return kExitFailed;
+    }
+    ScheduleReader reader(scheduleFile);
+    const ScheduleColumns columns(reader.header(), reader.separator());
+
+    SelectionSession session(options.page);
+    if (!session.openDatabase()) {
+        std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
+        for (const auto& message : session.sink().messages()) {
+            std::cerr << '[' << message.caption << "] " << message.text << '\n';
+        }
+        return kExitFailed;
+    }
+    if (options.datasheets) {
+        std::error_code error;
+        std::filesystem::create_directories(*options.datasheets, error);
+        if (error) {
+            std::cerr << "keld-cli: cannot make the folder " << *options.datasheets << ": " << error.message()
+                      << '\n';
+            return kExitFailed;
+        }
+    }
+    ResultsOutput output(options.out);
+    if (const std::string failure = output.open(); !failure.empty()) {
+        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure << '\n';
+        return kExitFailed;
+    }
+    std::unique_ptr<ScheduleResults> results;
+    if (options.json) {
+        results = std::make_unique<JsonScheduleResults>(output.stream());
+    } else {
+        results = std::make_unique<CsvScheduleResults>(output.stream(), reader.separator());
+    }
+
+    ProgressLine progress(ProgressLine::Shown() ? CountDuties(options.schedule) : 0);
+    BatchRun batch(options, session, *results, progress);
+    ScheduleRecord record;
+    std::size_t duties = 0;
+    bool anyFailed = false;
+    while (output.good() && reader.next(record)) {
+        progress.update(++duties);
+        anyFailed = !batch.run(record, columns) || anyFailed;
+    }
+    results->finish();
+    progress.clear();
+    if (!options.out) return anyFailed || !output.good() ? kExitFailed : kExitDone;
+    if (const std::string failure = output.commit(); !failure.empty()) {
+        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure << '\n';
+        return kExitFailed;
+    }
+    std::cout << "Results of " << duties << (duties == 1 ? " duty" : " duties") << " written to "
+              << *options.out << '\n';
+    return anyFailed ? kExitFailed : kExitDone;
+}
+
+}  // namespace keld::cli

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace keld::cli {
+
+// One record of a schedule: its cells, and the line of the file it starts on
+// (the header is line 1), which is the row number a spreadsheet shows.
+struct ScheduleRecord {
+    std::size_t line = 0;
+    std::vector<std::string> cells;
+    // Empty, or why the record could not be read whole (a quoted cell left
+    // open at the end of the file).
+    std::string fault;
+};
+
+// An equipment schedule as spreadsheets save it: CSV after RFC 4180 in
+// UTF-8, with or without a byte-order mark, cells separated by commas or, as
+// spreadsheets in countries with a decimal comma write them, by semicolons.
+// Records are read one at a time, so a schedule of any length is read in the
+// same memory. Line ends may be CRLF, LF or a lone CR; a quoted cell may hold
+// separators, doubled quotes and line ends.
+class ScheduleReader {
+public:
+    // Reads the header line. The separator is the semicolon when the header
+    // holds more semicolons than commas outside quotes, else the comma.
+    // Raises UsageError for an empty file and for UTF-16 text.
+    explicit ScheduleReader(std::istream& in);
+
+    char separator() const { return separator_; }
+    const std::vector<std::string>& header() const { return header_.cells; }
+
+    // The next record into `record` (its vectors reused); false at the end of
+    // the file. Records whose cells are all blank (an empty line, a line of
+    // separators as spreadsheets leave below a table) are skipped.
+    bool next(ScheduleRecord& record);
+
+private:
+    bool readRecord(std::streambuf& in, ScheduleRecord& record);
+
+    std::streambuf& in_;
+    char separator_ = ',';
+    std::size_t line_ = 1;  // the line the next record starts on
+    ScheduleRecord header_;
+};
+
+// Whether a cell holds nothing but spaces and tabs.
+bool IsBlankCell(const std::string& cell);
+
+}  // namespace keld::cli

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "cli/schedule_results.h"
+
+#include <algorithm>
+
+#include "cli/json_writer.h"
+#include "selection/result_columns.h"
+
+namespace keld::cli {
+namespace {
+
+// The messages of a duty in one cell, a message a line, as "[caption] text";
+// a line that could not be run says which column held what was wrong.
+std::string MessagesCell(const DutyResult& duty) {
+    std::vector<std::string> lines;
+    if (!duty.error.empty()) {
+        lines.push_back(duty.errorColumn.empty() ? duty.error
+                                                 : "column " + duty.errorColumn + ": " + duty.error);
+    }
+    if (duty.messages != nullptr) {
+        for (const auto& message : *duty.messages)
+            lines.push_back('[' + message.caption + "] " + message.text);
+    }
+    if (duty.datasheet && !duty.datasheet->outcome.failure.empty()) {
+        lines.push_back(duty.datasheet->outcome.failure);
+    }
+    std::string cell;
+    for (const std::string& line : lines) cell += (cell.empty() ? "" : "\n") + line;
+    return cell;
+}
+
+}  // namespace
+
+CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator) : out_(out), separator_(separator) {
+    out_ << "\xEF\xBB\xBF";
+    writeCell("Tag");
+    out_ << separator_;
+    writeCell("Line");
+    for (int column : kShownColumns) {
+        out_ << separator_;
+        writeCell(ColumnHeading(column));
+    }
+    out_ << separator_;
+    writeCell("Messages");
+    out_ << "\r\n";
+}
+
+void CsvScheduleResults::writeDuty(const DutyResult& duty) {
+    const std::string messages = MessagesCell(duty);
+    const int rowCount = duty.rows == nullptr ? 0 : duty.rows->rowCount();
+    if (rowCount == 0) writeLine(duty, nullptr, 0, messages);
+    for (int r = 0; r < rowCount; ++r) writeLine(duty, duty.rows, r, r == 0 ? messages : std::string());
+}
+
+void CsvScheduleResults::writeLine(const DutyResult& duty, const ResultTable* rows, int row,
+                                   const std::string& messages) {
+    writeCell(duty.tag);
+    out_ << separator_ << duty.line;
+    for (int column : kShownColumns) {
+        out_ << separator_;
+        if (rows == nullptr) continue;
+        std::string cell = rows->cell(row, column);
+        if (separator_ == ';' && column != column::kModel) std::replace(cell.begin(), cell.end(), '.', ',');
+        writeCell(cell);
+    }
+    out_ << separator_;
+    writeCell(messages);
+    out_ << "\r\n";
+}
+
+void CsvScheduleResults::writeCell(const std::string& text) {
+    if (text.find_first_of(std::string("\"\r\n") + separator_) == std::string::npos) {
+        out_ << text;
+        return;
+    }
+    out_ << '"';
+    for (char c : text) {
+        if (c == '"') out_ << '"';
+        out_ << c;
+    }
+    out_ << '"';
+}
+
+JsonScheduleResults::JsonScheduleResults(std::ostream& out) : out_(out) { out_ << '['; }
+
+void JsonScheduleResults::writeDuty(const DutyResult& duty) {
+    out_ << (first_ ? "\n{\n" : ",\n{\n");
+    first_ = false;
+    out_ << "  \"tag\": " << JsonString(duty.tag) << ",\n  \"line\": " << duty.line << ",\n";
+    if (!duty.error.empty()) {
+        out_ << "  \"error\": {\"column\": "
+             << (duty.errorColumn.empty() ? std::string("null") : JsonString(duty.errorColumn))
+             << ", \"text\": " << JsonString(duty.error) << "}\n}";
+        return;
+    }
+    WriteSelectionMembers(out_, *duty.conditions, *duty.messages, duty.list, *duty.rows);
+    if (duty.datasheet) {
+        const DatasheetOutcome& sheet = duty.datasheet->outcome;
+        out_ << ",\n  \"datasheet\": {\"file\": "
+             << (sheet.written ? JsonString(duty.datasheet->path) : std::string("null"))
+             << ", \"complete\": " << (sheet.complete ? "true" : "false")
+             << ", \"failure\": " << (sheet.failure.empty() ? std::string("null") : JsonString(sheet.failure))
+             << '}';
+    }
+    out_ << "\n}";
+}
+
+void JsonScheduleResults::finish() { out_ << (first_ ? "]\n" : "\n]\n"); }
+
+}  // namespace keld::cli
