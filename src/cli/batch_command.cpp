@@ -157,7 +157,6 @@ public:
         if (!staged_.commit()) return staged_.failure();
         return {};
     }
-    const std::optional<std::string>& path() const { return path_; }
 
 private:
     std::optional<std::string> path_;
@@ -186,8 +185,7 @@ public:
             result.tag = duty_.tag;
             result.error = error.what();
             result.errorColumn = error.option().empty() ? "" : error.option().substr(2);
-            report(result, result.errorColumn.empty() ? result.error
-                                                      : "column " + result.errorColumn + ": " + result.error);
+            report(result, LineErrorText(result));
             results_.writeDuty(result);
             return false;
         }

@@ -31,6 +31,10 @@ std::string MessagesCell(const DutyResult& duty) {
 
 }  // namespace
 
+std::string LineErrorText(const DutyResult& duty) {
+    return duty.errorColumn.empty() ? duty.error : "column " + duty.errorColumn + ": " + duty.error;
+}
+
 CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator) : out_(out), separator_(separator) {
     out_ << "\xEF\xBB\xBF";
     writeCell("Tag");

@@ -37,6 +37,10 @@ struct DutyResult {
     std::optional<DutyDatasheet> datasheet;
 };
 
+// Why a line could not be run, naming the column that held the fault:
+// "column ambient: --ambient 'hot': 请输入一个数字。".
+std::string LineErrorText(const DutyResult& duty);
+
 // Where the results of a schedule go, one duty at a time as it is run, so
 // that nothing of earlier duties is kept.
 class ScheduleResults {
