@@ -10,7 +10,8 @@ namespace keld {
 // The output file of one export, written under a temporary name beside its
 // target and renamed over the target only when complete. A datasheet that
 // fails half-way, or a program that dies while writing, leaves the previous
-// file of that name as it was. Internal to PDFlib.
+// file of that name as it was. The PDF writer stages its documents here, and
+// keld-cli the results of a schedule.
 //
 // Only a regular file is ever replaced: a target that exists as a device, a
 // FIFO or a socket is refused, so that a mistyped path can never put a PDF
