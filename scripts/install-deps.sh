@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs, with apt-get, the Debian packages the build and the tests need,
 # and only those that are missing, so a machine that has them all is left alone.
+# With --fuzz it adds clang and its libFuzzer runtime, which only the fuzz
+# targets need (a separate KELD_FUZZ build; see CONTRIBUTING.md).
 set -eu
 
 packages="cmake ninja-build g++ pkg-config
@@ -8,6 +10,9 @@ libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 poppler-utils poppler-data qpdf locales"
+if [ "${1:-}" = "--fuzz" ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
 
 missing=""
 for p in $packages; do
