@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs, with apt-get, the Debian packages the build and the tests need,
 # and only those that are missing, so a machine that has them all is left alone.
+# With --fuzz it adds clang and its libFuzzer runtime, which only the fuzz
+# targets need (a separate KELD_FUZZ build; see CONTRIBUTING.md).
 set -eu
 
 packages="cmake ninja-build g++ pkg-config
@@ -9,6 +11,9 @@ libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-cor
 libgtest-dev libgmock-dev libbenchmark-dev
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins"
+if [ "${1:-}" = "--fuzz" ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
 
 missing=""
 for p in $packages; do
