@@ -35,6 +35,7 @@ void CheckReal(std::string_view text) {
     }
     FUZZ_REQUIRE(value.has_value());
     FUZZ_REQUIRE(*value == static_cast<float>(exact));
+    FUZZ_REQUIRE(*value != 0 || !std::signbit(*value));
 
     // A negative zero ("-0", or "-1e-50" below the float range) shows as 0.
     const std::string shown = keld::RealEditText(*value);
