@@ -76,16 +76,6 @@ void CButtonST::leaveEvent(QEvent* event) {
     QPushButton::leaveEvent(event);
 }
 
-void CButtonST::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second click of a quick pair is a click of its own: a double click
-    // on "CALC" runs the selection twice.
-    if (event->button() == Qt::LeftButton) {
-        mousePressEvent(event);
-        return;
-    }
-    QPushButton::mouseDoubleClickEvent(event);
-}
-
 void CButtonST::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintState state;

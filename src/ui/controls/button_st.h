@@ -22,7 +22,9 @@ namespace keld::ui {
 // 3-D borders and the etched disabled caption; a palette change repaints it
 // in the new colours.
 //
-// A double click acts as a second press, so two quick clicks are two clicks.
+// A double click acts as a second press (Qt's own handling of it, which the
+// button keeps), so two quick clicks are two clicks: a double click on "CALC"
+// runs the selection twice.
 class CButtonST : public QPushButton {
     Q_OBJECT
 public:
@@ -78,7 +80,6 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -23,7 +23,9 @@ namespace {
 
 // The page's background, behind its radios and captions as well.
 const QColor kPageColour(176, 226, 255);
-const QColor kGroupCaptionColour(255, 255, 255);
+// Disabled captions and texts in the system's grey text colour: the toolkit's
+// own lighter grey all but vanishes on the page's light blue.
+const QColor kGrayText(109, 109, 109);
 // The picture of the unit m²·K/kW beside the fouling factors.
 constexpr int kFoulingUnitBitmap = 153;
 
@@ -45,6 +47,9 @@ CKeldSelect::CKeldSelect(SelectionPage& page, QWidget* parent) : QWidget(parent)
     setFont(dialogFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, kPageColour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        background.setColor(QPalette::Disabled, role, kGrayText);
+    }
     setPalette(background);
     setAutoFillBackground(true);
     const DialogUnits units(font());
@@ -63,14 +68,11 @@ void CKeldSelect::buildFromTemplate() {
         const QString text = QString::fromUtf8(t.text);
         QWidget* widget = nullptr;
         switch (t.kind) {
-            case TemplateControl::Kind::GroupBox: {
-                auto* box = new QGroupBox(text, this);
-                QPalette caption = box->palette();
-                caption.setColor(QPalette::WindowText, kGroupCaptionColour);
-                box->setPalette(caption);
-                widget = box;
+            case TemplateControl::Kind::GroupBox:
+                // The caption in the text colour: white, as a classic dialog
+                // would paint it, cannot be read on the light blue.
+                widget = new QGroupBox(text, this);
                 break;
-            }
             case TemplateControl::Kind::Label:
             case TemplateControl::Kind::ColumnLabel: {
                 auto* label = new QLabel(text, this);
