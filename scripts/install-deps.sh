@@ -9,7 +9,7 @@ set -eu
 # scripts/window-screens.sh) a real X server.
 packages="cmake ninja-build g++ pkg-config
 libsqlcipher-dev sqlcipher
-libhpdf-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
+libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins

@@ -116,13 +116,27 @@ int MakeDatasheet(const DatasheetOptions& options, SelectionSession& session, Da
         kBuildDate, options.texts,  options.out};
     const ExportResult result = ExportDatasheet(request);
     outcome.written = result.status == ExportStatus::Written;
-    outcome.complete = outcome.written && result.complete;
-    if (!outcome.written) {
-        std::cerr << "keld-cli: cannot write " << options.out << '\n';
-        return kExitFailed;
+    // A figure the database could not give, in the run or on the sheet,
+    // leaves a blank or a zero where a value belongs.
+    outcome.complete = outcome.written && result.complete && !session.databaseFailed();
+    switch (result.status) {
+        case ExportStatus::Written:
+            break;
+        case ExportStatus::OpenFailed:
+        case ExportStatus::SaveFailed:
+            std::cerr << "keld-cli: cannot write " << options.out << ": " << result.fileFailure << '\n';
+            return kExitFailed;
+        case ExportStatus::Interrupted:
+            std::cerr << "keld-cli: the datasheet stopped early; nothing was written, " << options.out
+                      << " is as it was\n";
+            return kExitFailed;
+        case ExportStatus::NoMarkedRow:
+            std::cerr << "keld-cli: no row of the list is marked\n";
+            return kExitFailed;
     }
     if (!outcome.complete) {
-        std::cerr << "keld-cli: the datasheet stopped early; " << options.out << " holds what was drawn\n";
+        std::cerr << "keld-cli: the datasheet in " << options.out
+                  << " is incomplete: the database could not give all of its figures\n";
         return kExitFailed;
     }
     return kExitDone;
@@ -135,8 +149,14 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
     SelectionSession session(options.page);
     if (!session.openDatabase()) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
-        for (const auto& message : session.sink().messages()) {
-            std::cerr << '[' << message.caption << "] " << message.text << '\n';
+        // A script that asked for JSON reads the database's message there,
+        // with no file written and no model listed.
+        if (options.json) {
+            WriteJson(std::cout, options, DatasheetOutcome{}, session.sink().messages());
+        } else {
+            for (const auto& message : session.sink().messages()) {
+                std::cerr << '[' << message.caption << "] " << message.text << '\n';
+            }
         }
         return kExitFailed;
     }

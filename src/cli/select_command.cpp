@@ -22,24 +22,30 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     }
 
     SelectionSession session(options);
-    if (!session.openDatabase()) {
+    const bool opened = session.openDatabase();
+    if (!opened) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
-        for (const auto& message : session.sink().messages()) {
-            std::cerr << '[' << message.caption << "] " << message.text << '\n';
+        if (!json) {
+            for (const auto& message : session.sink().messages()) {
+                std::cerr << '[' << message.caption << "] " << message.text << '\n';
+            }
+            return kExitFailed;
         }
-        return kExitFailed;
+        // A script that asked for JSON reads the database's message there,
+        // beside the inputs it was given.
+        session.page().readControls();
     }
     // Without --json the message boxes are part of the readable output, in
     // the order the run shows them, ahead of the table.
     if (!json) session.sink().echoTo(&std::cout);
-    const ListEffect effect = session.runSelection();
+    const ListEffect effect = opened ? session.runSelection() : ListEffect::Kept;
     if (json) {
         WriteSelectionJson(std::cout, session.page().conditions(), session.sink().messages(), effect,
                            session.page().results());
     } else {
         PrintResultTable(std::cout, session.page().results());
     }
-    return session.databaseFailed() ? kExitFailed : kExitDone;
+    return !opened || session.databaseFailed() ? kExitFailed : kExitDone;
 }
 
 }  // namespace keld::cli

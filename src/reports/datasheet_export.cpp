@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "reports/datasheet_export.h"
 
+#include <exception>
+#include <string>
+
 #include "db/message_sink.h"
 #include "reports/datasheet.h"
 #include "reports/pdflib.h"
+#include "reports/report_context.h"
 #include "selection/launch_parameters.h"
 #include "selection/selection_page.h"
 
@@ -11,6 +15,8 @@ namespace keld {
 namespace {
 
 constexpr const char* kOpenFileError = "Open PDF file error";
+// For a failure that carries no text of its own.
+constexpr const char* kDrawingFailed = "The datasheet could not be drawn.";
 
 void SetDocumentInformation(PDFlib& pdf, const std::string& brand) {
     const char* maker = brand == kSecondBrand ? "Brexal" : "Norvex";
@@ -34,6 +40,44 @@ DatasheetInputs InputsFor(const ExportRequest& request, int row) {
     return inputs;
 }
 
+// Where every failure of an export ends: the writer's errors, a database
+// error that ends the drawing, and anything else the program or the
+// standard library raises become one message box. The document drawn so
+// far is dropped, so that an interrupted datasheet never replaces a good one.
+template <typename Work>
+ExportResult WithinExportBoundary(PDFlib& pdf, MessageSink& messages, Work&& work) {
+    std::string failure;
+    try {
+        return work();
+    } catch (const PDFlib::Exception& error) {
+        failure = error.get_errmsg();
+    } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+    }
+    pdf.discard();
+    messages.show(failure.empty() ? std::string(kDrawingFailed) : failure, kApplicationTitle);
+    return {ExportStatus::Interrupted, false, {}};
+}
+
+ExportResult WriteFile(PDFlib& pdf, PerformanceDatabase& database, MessageSink& messages,
+                       const DatasheetInputs& inputs, const std::string& path) {
+    if (pdf.open_file(path) == -1) {
+        messages.show(kOpenFileError, kApplicationTitle);
+        return {ExportStatus::OpenFailed, false, pdf.fileFailure()};
+    }
+
+    ReportContext report{pdf, database, messages, inputs};
+    SetDocumentInformation(pdf, inputs.brand);
+    DrawDatasheet(report);
+    pdf.close();
+    if (pdf.closeFailed()) {
+        messages.show(kOpenFileError, kApplicationTitle);
+        return {ExportStatus::SaveFailed, false, pdf.fileFailure()};
+    }
+    return {ExportStatus::Written, !report.databaseFailed, {}};
+}
+
 }  // namespace
 
 std::optional<int> MarkedRowForDatasheet(SelectionPage& page, MessageSink& messages) {
@@ -48,36 +92,24 @@ std::optional<int> MarkedRowForDatasheet(SelectionPage& page, MessageSink& messa
 
 ExportResult WriteDatasheetFile(PDFlib& pdf, PerformanceDatabase& database, MessageSink& messages,
                                 const DatasheetInputs& inputs, const std::string& path) {
-    if (pdf.open_file(path) == -1) {
-        messages.show(kOpenFileError, kApplicationTitle);
-        return {ExportStatus::OpenFailed, false};
-    }
-
-    ReportContext report{pdf, database, messages, inputs};
-    bool complete = false;
-    try {
-        SetDocumentInformation(pdf, inputs.brand);
-        complete = DrawDatasheet(report);
-    } catch (const PDFlib::Exception& error) {
-        messages.show(error.get_errmsg(), kApplicationTitle);
-    }
-    pdf.close();
-    if (pdf.closeFailed()) {
-        messages.show(kOpenFileError, kApplicationTitle);
-        return {ExportStatus::SaveFailed, false};
-    }
-    return {ExportStatus::Written, complete};
+    return WithinExportBoundary(pdf, messages,
+                                [&] { return WriteFile(pdf, database, messages, inputs, path); });
 }
 
 ExportResult WriteDatasheet(const ExportRequest& request, int row) {
-    return WriteDatasheetFile(request.pdf, request.database, request.messages, InputsFor(request, row),
-                              request.path);
+    return WithinExportBoundary(request.pdf, request.messages, [&] {
+        return WriteFile(request.pdf, request.database, request.messages, InputsFor(request, row),
+                         request.path);
+    });
 }
 
 ExportResult ExportDatasheet(const ExportRequest& request) {
-    const std::optional<int> row = MarkedRowForDatasheet(request.page, request.messages);
-    if (!row) return {ExportStatus::NoMarkedRow, false};
-    return WriteDatasheet(request, *row);
+    return WithinExportBoundary(request.pdf, request.messages, [&] {
+        const std::optional<int> row = MarkedRowForDatasheet(request.page, request.messages);
+        if (!row) return ExportResult{ExportStatus::NoMarkedRow, false, {}};
+        return WriteFile(request.pdf, request.database, request.messages, InputsFor(request, *row),
+                         request.path);
+    });
 }
 
 }  // namespace keld

@@ -30,14 +30,20 @@ enum class ExportStatus {
     Written,      // the file holds the datasheet
     NoMarkedRow,  // "Please select the model on the list"; nothing written
     OpenFailed,   // "Open PDF file error"; nothing written, an existing file kept
+    Interrupted,  // an error ended the drawing (its text shown); nothing written, an existing file kept
     SaveFailed,   // "Open PDF file error" at the end; an existing file kept
 };
 
 struct ExportResult {
     ExportStatus status = ExportStatus::Written;
-    // False when a drawing error ended the sheet early; the file then holds
-    // what was drawn.
+    // True when the file holds the whole datasheet: written, and no database
+    // message was shown while its figures were read. A sheet written without
+    // some of its figures (a table, field or row missing) is not complete.
     bool complete = false;
+    // Why the file could not be written (OpenFailed, SaveFailed), in the
+    // system's words, for the command line; the window shows only "Open PDF
+    // file error".
+    std::string fileFailure;
 };
 
 // The first step of the PDF command, before its dialogs: restores the marked
@@ -48,16 +54,20 @@ std::optional<int> MarkedRowForDatasheet(SelectionPage& page, MessageSink& messa
 // The PDF command after its dialogs, for the marked `row` (the page already
 // restored from it): opens the file ("Open PDF file error" when it cannot be
 // created), sets the document information, draws both pages and writes the
-// file. Never throws for drawing or database errors: they are shown through
-// the request's message sink.
+// file. This is the export's one error boundary: a writer error, a database
+// error that ends the drawing or any other failure is shown through the
+// request's message sink, the partial document is dropped, so that a good
+// earlier file of the same name stays as it was, and nothing is thrown.
+// Only a Written sheet is there to be shown in the user's viewer.
 ExportResult WriteDatasheet(const ExportRequest& request, int row);
 
 // The file-writing core of WriteDatasheet, for inputs gathered by the
-// caller. The writer must have no document open.
+// caller, with the same boundary. The writer must have no document open.
 ExportResult WriteDatasheetFile(PDFlib& pdf, PerformanceDatabase& database, MessageSink& messages,
                                 const DatasheetInputs& inputs, const std::string& path);
 
-// Both steps without dialogs, as the command line runs them.
+// Both steps without dialogs, as the command line runs them; the same
+// boundary holds for the restore of the row.
 ExportResult ExportDatasheet(const ExportRequest& request);
 
 }  // namespace keld

@@ -5,12 +5,12 @@
 
 #include "db/database_error.h"
 #include "db/format_text.h"
-#include "db/message_sink.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 #include "db/significant.h"
 #include "reports/datasheet_text.h"
 #include "reports/pdflib.h"
+#include "reports/report_database.h"
 #include "reports/report_drawing.h"
 #include "selection/result_columns.h"
 
@@ -46,9 +46,10 @@ public:
     void draw();
 
 private:
-    // Runs the unit's "EXCEL_NEW" statement on the shared result set; false
-    // (after "Data error!") when the model has no row there.
-    bool queryUnitRow();
+    // Runs the unit's "EXCEL_NEW" statement on the shared result set.
+    // Missing (after "Data error!") when the model has no row there.
+    enum class UnitRow { Found, Missing, StatementFailed };
+    UnitRow queryUnitRow();
     WaterRating readWaterRating();
     void drawSelectionParameters(const WaterRating& rating);
     void drawUnitData(const WaterRating& rating);
@@ -75,25 +76,28 @@ void Page1Values::draw() {
 
     const std::string storedName = CanonicalModelName(shownName, report_.secondBrand());
     statement_ = FormatText(schema::kExcelNewByModel, EscapeSqlQuotes(storedName).c_str());
+    // A database error ends the values; the rest of the sheet is drawn.
     try {
-        const WaterRating rating = readWaterRating();
+        WaterRating rating;
+        const UnitRow ratingRow = queryUnitRow();
+        if (ratingRow == UnitRow::StatementFailed) return;
+        if (ratingRow == UnitRow::Found) rating = readWaterRating();
         drawSelectionParameters(rating);
-        if (queryUnitRow()) drawUnitData(rating);
+        if (queryUnitRow() == UnitRow::Found) drawUnitData(rating);
     } catch (const DatabaseError& error) {
-        report_.messages.show(DatabaseErrorText(error), kApplicationTitle);
+        ShowDatabaseFailure(report_, DatabaseErrorText(error));
     }
 }
 
-bool Page1Values::queryUnitRow() {
-    report_.database.OpenRecordset(unitRow(), statement_);
-    if (unitRow().RecordCount() > 0) return true;
-    report_.messages.show("Data error!", kApplicationTitle);
-    return false;
+Page1Values::UnitRow Page1Values::queryUnitRow() {
+    if (!RunReportStatement(report_, unitRow(), statement_)) return UnitRow::StatementFailed;
+    if (unitRow().RecordCount() > 0) return UnitRow::Found;
+    ShowDatabaseFailure(report_, "Data error!");
+    return UnitRow::Missing;
 }
 
 WaterRating Page1Values::readWaterRating() {
     WaterRating rating;
-    if (!queryUnitRow()) return rating;
     Recordset& row = unitRow();
     rating.flow = static_cast<float>(row.ReadFieldDouble(schema::kExcelFlow7));
     rating.capacity = static_cast<float>(row.ReadFieldDouble(schema::kExcelStdCapacity7));

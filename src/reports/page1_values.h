@@ -9,8 +9,9 @@ namespace keld {
 // cells and the restored conditions, the water standard rating and the
 // unit's physical and electrical data from "EXCEL_NEW" by the stored model
 // name. A model without its "EXCEL_NEW" row shows "Data error!" (once per
-// query) and leaves the lower half empty; a database error shows its text
-// and ends the values. Neither stops the export. Writer errors propagate as
+// query) and leaves the lower half empty; a database error is shown once and
+// ends the values. Neither stops the export; both mark the sheet as not
+// complete (report.databaseFailed). Writer errors propagate as
 // PDFlib::Exception.
 void DrawPage1Values(ReportContext& report);
 

@@ -3,10 +3,11 @@
 
 #include "db/database_error.h"
 #include "db/format_text.h"
-#include "db/message_sink.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 #include "reports/datasheet_text.h"
+#include "reports/report_context.h"
+#include "reports/report_database.h"
 
 namespace keld {
 namespace {
@@ -26,23 +27,23 @@ PartLoadPoint ReadPoint(const Recordset& row) {
 
 }  // namespace
 
-PartLoadData ReadPartLoadData(PerformanceDatabase& database, MessageSink& messages,
-                              const std::string& storedName, int partLoadStandard) {
+PartLoadData ReadPartLoadData(ReportContext& report, const std::string& storedName, int partLoadStandard) {
     const bool ahri = partLoadStandard == 0;
     const char* format = ahri ? schema::kPartLoadAhriByModel : schema::kPartLoadGbByModel;
     PartLoadData data;
-    Recordset& points = database.CurrentRecordset();
+    Recordset& points = report.database.CurrentRecordset();
     try {
-        database.OpenRecordset(points, FormatText(format, EscapeSqlQuotes(storedName).c_str()));
-        if (points.RecordCount() > 0) points.MoveFirst();
-        while (!points.IsEOF()) {
-            data.points.push_back(ReadPoint(points));
-            data.iplv = data.points.back().iplv;
-            points.MoveNext();
+        if (RunReportStatement(report, points, FormatText(format, EscapeSqlQuotes(storedName).c_str()))) {
+            if (points.RecordCount() > 0) points.MoveFirst();
+            while (!points.IsEOF()) {
+                data.points.push_back(ReadPoint(points));
+                data.iplv = data.points.back().iplv;
+                points.MoveNext();
+            }
+            if (ahri) points.Close();
         }
-        if (ahri) points.Close();
     } catch (const DatabaseError& error) {
-        messages.show(DatabaseErrorText(error), kApplicationTitle);
+        ShowDatabaseFailure(report, DatabaseErrorText(error));
     }
     // The table keeps the NPLV in the IPLV field of the unit's first point and
     // the IPLV in that of its last.

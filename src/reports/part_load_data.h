@@ -6,8 +6,7 @@
 
 namespace keld {
 
-class MessageSink;
-class PerformanceDatabase;
+struct ReportContext;
 
 // One part-load point of a unit as the part-load table stores it.
 struct PartLoadPoint {
@@ -32,9 +31,9 @@ struct PartLoadData {
 
 // Reads the part-load points of a stored model name for the standard
 // (0 AHRI, 1 GB) on the database's shared result set. A database error shows
-// its text through `messages` and keeps the points read before it; nothing
-// is thrown. The AHRI result set is closed afterwards.
-PartLoadData ReadPartLoadData(PerformanceDatabase& database, MessageSink& messages,
-                              const std::string& storedName, int partLoadStandard);
+// its text through the report's message sink, notes it in
+// report.databaseFailed and keeps the points read before it; nothing is
+// thrown. The AHRI result set is closed afterwards.
+PartLoadData ReadPartLoadData(ReportContext& report, const std::string& storedName, int partLoadStandard);
 
 }  // namespace keld

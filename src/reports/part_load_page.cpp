@@ -50,7 +50,6 @@ private:
 
 void PartLoadPage::draw() {
     pdf_.begin_page(geometry::kPageWidth, geometry::kPageHeight);
-    report_.pageOpen = true;
     fonts_ = LookUpReportFonts(pdf_, kChineseMapPage);
 
     SetFillColour(pdf_, BarColour(report_));
@@ -74,15 +73,13 @@ void PartLoadPage::draw() {
     }
 
     const std::string storedName = CanonicalModelName(report_.cell(column::kModel), report_.secondBrand());
-    const PartLoadData data =
-        ReadPartLoadData(report_.database, report_.messages, storedName, conditions.partLoadStandard);
+    const PartLoadData data = ReadPartLoadData(report_, storedName, conditions.partLoadStandard);
     drawPoints(data);
     if (ahri) drawNplvBox(data.nplv);
 
     pdf_.setfont(fonts_.helvetica, 12);
     pdf_.show_xy(" 2/2", 297.5f, 14);
     pdf_.end_page();
-    report_.pageOpen = false;
 }
 
 void PartLoadPage::drawHeader() {

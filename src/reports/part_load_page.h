@@ -11,7 +11,8 @@ namespace keld {
 // as the database stores them and its IPLV, and for AHRI the NPLV box.
 // `tableOffset` moves the table down (the datasheet passes 15). A model
 // without part-load points gets the empty table and an IPLV of 0; a
-// database error shows its text and the page is still finished. Begins and
+// database error is shown once, marks the sheet as not complete, and the
+// page is still finished. Begins and
 // ends the page; writer errors propagate as PDFlib::Exception.
 void DrawPartLoadPage(ReportContext& report, int tableOffset);
 

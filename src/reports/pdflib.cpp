@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <utility>
 
+#include "db/format_text.h"
 #include "reports/pdflib_errors.h"
 #include "reports/pdflib_impl.h"
 
@@ -96,6 +98,7 @@ void PDFlib::Impl::dropDocument() {
     page = nullptr;
     fonts.clear();
     images.clear();
+    trueTypeFiles.clear();
     textPosition = {0, 0};
     output.discard();
 }
@@ -110,7 +113,11 @@ int PDFlib::open_file(const std::string& path) {
     Impl& d = *impl_;
     if (d.doc != nullptr) d.fail(HPDF_INVALID_DOCUMENT_STATE, 0, "a document is already open");
     d.closeFailed = false;
-    if (!d.output.create(path)) return -1;
+    d.fileFailure.clear();
+    if (!d.output.create(path)) {
+        d.fileFailure = d.output.failure();
+        return -1;
+    }
 
     d.beginCall();
     d.doc = HPDF_New(&RecordHaruError, &d.error);
@@ -124,6 +131,9 @@ int PDFlib::open_file(const std::string& path) {
         // document; the datasheet's project fields may hold Chinese text.
         d.check(HPDF_UseCNSFonts(d.doc), "Chinese fonts");
         d.check(HPDF_UseCNSEncodings(d.doc), "Chinese encodings");
+        // UTF-8 for the TrueType font that prints what neither Helvetica
+        // nor the Chinese font holds.
+        d.check(HPDF_UseUTFEncodings(d.doc), "Unicode encoding");
         d.check(HPDF_SetInfoDateAttr(d.doc, HPDF_INFO_CREATION_DATE, CurrentDate()), "creation date");
     } catch (...) {
         d.dropDocument();
@@ -136,13 +146,27 @@ void PDFlib::close() noexcept {
     Impl& d = *impl_;
     if (d.doc == nullptr) return;
     d.beginCall();
-    const bool saved =
-        HPDF_SaveToFile(d.doc, d.output.tempPath().c_str()) == HPDF_OK && d.error.code == HPDF_OK;
-    d.closeFailed = !(saved && d.output.commit());
+    const HPDF_STATUS status = HPDF_SaveToFile(d.doc, d.output.tempPath().c_str());
+    const HPDF_STATUS code = d.error.code != HPDF_OK ? d.error.code : status;
+    if (code != HPDF_OK) {
+        // libharu passes the system's error of a failed write as the detail.
+        const bool systemReason = code == HPDF_FILE_IO_ERROR || code == HPDF_FILE_OPEN_ERROR;
+        d.fileFailure = systemReason && d.error.detail != 0 ? std::strerror(static_cast<int>(d.error.detail))
+                                                            : DescribeHaruError(code).text;
+    } else if (!d.output.commit()) {
+        d.fileFailure = d.output.failure();
+    }
+    d.closeFailed = !d.fileFailure.empty();
     d.dropDocument();
 }
 
+void PDFlib::discard() noexcept {
+    if (impl_->doc != nullptr) impl_->dropDocument();
+}
+
 bool PDFlib::closeFailed() const { return impl_->closeFailed; }
+
+const std::string& PDFlib::fileFailure() const { return impl_->fileFailure; }
 
 void PDFlib::begin_page(float width, float height) {
     Impl& d = *impl_;
@@ -154,7 +178,7 @@ void PDFlib::begin_page(float width, float height) {
         return length >= HPDF_MIN_PAGE_SIZE && length <= HPDF_MAX_PAGE_SIZE;
     };
     if (!fits(width) || !fits(height)) {
-        d.fail(HPDF_PAGE_INVALID_SIZE, 0, std::to_string(width) + " x " + std::to_string(height));
+        d.fail(HPDF_PAGE_INVALID_SIZE, 0, FormatText("%g x %g", width, height));
     }
     d.beginCall();
     HPDF_Page page = d.checkHandle(HPDF_AddPage(d.doc), "begin_page");

@@ -78,17 +78,26 @@ public:
     PDFlib& operator=(const PDFlib&) = delete;
 
     // Starts a document for the UTF-8 path. Returns -1, throwing nothing, when
-    // the file cannot be created there (missing or unwritable folder, the path
-    // is a folder or a read-only file); otherwise 1. Throws RuntimeException
-    // when a document is already open.
+    // the file cannot be created there (empty name, missing or unwritable
+    // folder, the path is a folder, a read-only file or no regular file, a
+    // name too long); fileFailure() then says why. Otherwise 1. Throws
+    // RuntimeException when a document is already open.
     int open_file(const std::string& path);
     // Writes the document and renames it over the target; never throws. A
-    // failure leaves the previous target untouched and shows in closeFailed().
-    // Without an open document it does nothing.
+    // failure leaves the previous target untouched and shows in closeFailed()
+    // and fileFailure(). Without an open document it does nothing.
     void close() noexcept;
+    // Drops the open document without writing anything: the target stays as
+    // it was. Without an open document it does nothing.
+    void discard() noexcept;
     // True when the last close() could not write the document; false after a
     // successful close() and after open_file().
     bool closeFailed() const;
+    // Why the last open_file() returned -1 or the last close() failed, in the
+    // system's words ("No such file or directory", "Permission denied") or,
+    // for a target no datasheet may replace, ours ("it is a FIFO, not a
+    // regular file"); empty after a success.
+    const std::string& fileFailure() const;
 
     void begin_page(float width, float height);
     void end_page();
@@ -99,11 +108,21 @@ public:
     // Returns a handle for one of libharu's built-in fonts. Encoding "host" is
     // WinAnsiEncoding (8-bit Latin, "°" is 0xB0); "STSong-Light" is the
     // built-in Simplified-Chinese font, with "GB-EUC-H" or "GBpc-EUC-H" taking
-    // GB 2312 bytes. The same font and encoding give the same handle within a
-    // document. The embed flag is ignored: built-in fonts are never embedded.
+    // GB 2312 bytes. The embed flag is ignored for these: built-in fonts are
+    // never embedded. A name ending in ".ttf" is the path of a TrueType font
+    // file, loaded once per document and embedded (only the glyphs the
+    // document uses); its encoding is "unicode", taking UTF-8 text. The same
+    // font and encoding give the same handle within a document.
     int findfont(const std::string& name, const std::string& encoding, int embed);
     // An unknown handle throws ValueException.
     void setfont(int font, float size);
+    // The width in points of text (bytes in the font's encoding) set in the
+    // font at the size. An unknown handle throws ValueException.
+    float stringwidth(const std::string& text, int font, float size);
+    // Whether a TrueType font has a glyph for the character. libharu encodes
+    // only the Basic Multilingual Plane, so a character beyond U+FFFF has
+    // none. A built-in font's handle throws TypeException.
+    bool has_glyph(int font, char32_t codePoint);
 
     // Text is bytes in the font's encoding, up to the first NUL. show continues
     // at the current text position; every show moves that position to the end
@@ -124,8 +143,10 @@ public:
     void fill();
 
     // Loads a JPEG file (type "jpeg"; the string and integer parameters are
-    // ignored). A file that is missing or unreadable throws IOException, one
-    // that is no usable JPEG a SyntaxException or ValueException.
+    // ignored). The whole picture is decoded first, so that no file that a
+    // PDF reader could not show gets into the document. A file that is
+    // missing, unreadable or no regular file throws IOException; one that is
+    // empty, no JPEG, or damaged or cut short anywhere a SyntaxException.
     int open_image_file(const std::string& type, const std::string& path, const std::string& stringParam,
                         int intParam);
     // Draws the image with its lower-left corner at (x, y), scale points per

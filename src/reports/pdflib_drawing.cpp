@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: MIT
 // PDFlib's drawing operations: fonts and text, colours and paths, images.
+#include <hpdf_doc.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <cstring>
 #include <iterator>
+#include <string_view>
 
+#include "db/format_text.h"
 #include "reports/pdflib.h"
 #include "reports/pdflib_impl.h"
+#include "reports/pdflib_jpeg.h"
 
 namespace keld {
 namespace {
@@ -22,7 +29,17 @@ struct NameAlias {
 // with Mac-style single-byte codes) is taken as GB-EUC-H, the two agreeing on
 // every Chinese character.
 constexpr NameAlias kFontAliases[] = {{"STSong-Light", "SimSun"}};
-constexpr NameAlias kEncodingAliases[] = {{"host", "WinAnsiEncoding"}, {"GBpc-EUC-H", "GB-EUC-H"}};
+constexpr NameAlias kEncodingAliases[] = {
+    {"host", "WinAnsiEncoding"}, {"GBpc-EUC-H", "GB-EUC-H"}, {"unicode", "UTF-8"}};
+
+bool NamesTrueTypeFile(const std::string& name) {
+    constexpr std::string_view kSuffix = ".ttf";
+    return name.size() > kSuffix.size() &&
+           name.compare(name.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+}
+
+// The bytes libharu measures and shows: up to the first NUL, as it reads them.
+std::size_t ShownLength(const std::string& text) { return std::strlen(text.c_str()); }
 
 template <std::size_t N>
 const char* HaruName(const std::string& asked, const NameAlias (&aliases)[N]) {
@@ -42,11 +59,23 @@ HPDF_STATUS SetColor(HPDF_Page page, bool fill, const std::string& space, float 
 
 }  // namespace
 
-HPDF_Font PDFlib::Impl::font(int handle, const std::string& context) {
+const PDFlib::Impl::LoadedFont& PDFlib::Impl::font(int handle, const std::string& context) {
     if (handle < 0 || handle >= static_cast<int>(fonts.size())) {
         fail(HPDF_PAGE_INVALID_FONT, 0, context + " " + std::to_string(handle));
     }
     return fonts[static_cast<std::size_t>(handle)];
+}
+
+std::string PDFlib::Impl::loadTrueType(const std::string& path) {
+    for (const TrueTypeFile& file : trueTypeFiles) {
+        if (file.path == path) return file.haruName;
+    }
+    beginCall();
+    // libharu embeds only the glyphs the document shows.
+    const char* name =
+        checkHandle(HPDF_LoadTTFontFromFile(doc, path.c_str(), HPDF_TRUE), path, HPDF_TTF_INVALID_FOMAT);
+    trueTypeFiles.push_back({path, name});
+    return name;
 }
 
 HPDF_Image PDFlib::Impl::image(int handle, const std::string& context) {
@@ -72,23 +101,56 @@ int PDFlib::findfont(const std::string& name, const std::string& encoding, int /
     Impl& d = *impl_;
     const std::string context = name + ", encoding " + encoding;
     d.requireDocument(context);
+    std::string haruName = HaruName(name, kFontAliases);
+    HPDF_FontDef trueType = nullptr;
+    if (NamesTrueTypeFile(name)) {
+        // A TrueType font takes its characters as Unicode, nothing else.
+        if (encoding != "unicode") d.fail(HPDF_INVALID_ENCODING_NAME, 0, context);
+        haruName = d.loadTrueType(name);
+        trueType = HPDF_GetFontDef(d.doc, haruName.c_str());
+    }
     d.beginCall();
-    HPDF_Font font = d.checkHandle(
-        HPDF_GetFont(d.doc, HaruName(name, kFontAliases), HaruName(encoding, kEncodingAliases)), context);
+    HPDF_Font font =
+        d.checkHandle(HPDF_GetFont(d.doc, haruName.c_str(), HaruName(encoding, kEncodingAliases)), context);
     // libharu keeps one font object per name and encoding, and the datasheet
     // looks its fonts up for every text block: reuse the handle.
-    const auto known = std::find(d.fonts.begin(), d.fonts.end(), font);
+    const auto known = std::find_if(d.fonts.begin(), d.fonts.end(),
+                                    [&](const Impl::LoadedFont& loaded) { return loaded.font == font; });
     if (known != d.fonts.end()) return static_cast<int>(std::distance(d.fonts.begin(), known));
-    d.fonts.push_back(font);
+    d.fonts.push_back({font, trueType});
     return static_cast<int>(d.fonts.size()) - 1;
 }
 
 void PDFlib::setfont(int font, float size) {
     Impl& d = *impl_;
     d.requirePage("setfont", {size});
-    HPDF_Font haruFont = d.font(font, "font handle");
+    HPDF_Font haruFont = d.font(font, "font handle").font;
     d.beginCall();
-    d.check(HPDF_Page_SetFontAndSize(d.page, haruFont, size), "size " + std::to_string(size));
+    d.check(HPDF_Page_SetFontAndSize(d.page, haruFont, size), FormatText("size %g", size));
+}
+
+float PDFlib::stringwidth(const std::string& text, int font, float size) {
+    Impl& d = *impl_;
+    d.requireDocument("stringwidth");
+    if (!std::isfinite(size)) d.fail(HPDF_PAGE_OUT_OF_RANGE, 0, "stringwidth with a size that is not finite");
+    HPDF_Font haruFont = d.font(font, "font handle").font;
+    const std::size_t length = ShownLength(text);
+    if (length == 0) return 0;
+    d.beginCall();
+    const HPDF_TextWidth width = HPDF_Font_TextWidth(
+        haruFont, reinterpret_cast<const HPDF_BYTE*>(text.c_str()), static_cast<HPDF_UINT>(length));
+    d.check(HPDF_OK, "stringwidth");
+    // Glyph widths are in thousandths of the font size.
+    return static_cast<float>(width.width) * size / 1000.0f;
+}
+
+bool PDFlib::has_glyph(int font, char32_t codePoint) {
+    Impl& d = *impl_;
+    d.requireDocument("has_glyph");
+    const Impl::LoadedFont& loaded = d.font(font, "font handle");
+    if (loaded.trueType == nullptr) d.fail(HPDF_INVALID_FONTDEF_TYPE, 0, "has_glyph of a built-in font");
+    if (codePoint > 0xFFFF) return false;
+    return HPDF_TTFontDef_GetGlyphid(loaded.trueType, static_cast<HPDF_UINT16>(codePoint)) != 0;
 }
 
 void PDFlib::show(const std::string& text) {
@@ -153,12 +215,17 @@ int PDFlib::open_image_file(const std::string& type, const std::string& path,
     Impl& d = *impl_;
     d.requireDocument(path);
     if (type != "jpeg") d.fail(HPDF_INVALID_PARAMETER, 0, "image type " + type);
-    // A NUL would make libharu open another file than the one named.
+    // A NUL would make the file opened another than the one named.
     if (path.find('\0') != std::string::npos) d.fail(HPDF_FILE_OPEN_ERROR, ENOENT, path.c_str());
+    const CheckedJpeg jpeg = ReadCheckedJpeg(path);
+    if (jpeg.code != HPDF_OK) d.fail(jpeg.code, jpeg.detail, jpeg.context);
     d.beginCall();
     // A file that does not start like a JPEG is refused without an error report.
-    d.images.push_back(
-        d.checkHandle(HPDF_LoadJpegImageFromFile(d.doc, path.c_str()), path, HPDF_INVALID_JPEG_DATA));
+    HPDF_Image image =
+        d.checkHandle(HPDF_LoadJpegImageFromMem(d.doc, reinterpret_cast<const HPDF_BYTE*>(jpeg.bytes.data()),
+                                                static_cast<HPDF_UINT>(jpeg.bytes.size())),
+                      path, HPDF_INVALID_JPEG_DATA);
+    d.images.push_back(image);
     return static_cast<int>(d.images.size()) - 1;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <hpdf.h>
+#include <hpdf_fontdef.h>
 
 #include <initializer_list>
 #include <string>
@@ -30,10 +31,24 @@ struct PDFlib::Impl {
     HPDF_Page page = nullptr;  // null outside begin_page ... end_page
     StagedFile output;
     bool closeFailed = false;
+    std::string fileFailure;  // why the last open or close could not write
+
+    // A font of the document; a TrueType font also has its font definition,
+    // which knows the characters the file holds.
+    struct LoadedFont {
+        HPDF_Font font = nullptr;
+        HPDF_FontDef trueType = nullptr;
+    };
+    // A TrueType file loaded into the document, under libharu's name for it.
+    struct TrueTypeFile {
+        std::string path;
+        std::string haruName;
+    };
 
     // Handles are indexes into these; a closed image's slot is null.
-    std::vector<HPDF_Font> fonts;
+    std::vector<LoadedFont> fonts;
     std::vector<HPDF_Image> images;
+    std::vector<TrueTypeFile> trueTypeFiles;
     HPDF_Point textPosition{0, 0};
 
     // Forgets the error of an earlier call, in the record and in libharu.
@@ -70,8 +85,12 @@ struct PDFlib::Impl {
     }
 
     // The font or image of a handle; an unknown handle throws ValueException.
-    HPDF_Font font(int handle, const std::string& context);
+    const LoadedFont& font(int handle, const std::string& context);
     HPDF_Image image(int handle, const std::string& context);
+
+    // libharu's name of a TrueType file's font, loading the file into the
+    // document the first time it is asked for.
+    std::string loadTrueType(const std::string& path);
 
     // Draws bytes (up to the first NUL) from start and moves the text
     // position to their end.

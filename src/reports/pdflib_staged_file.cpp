@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace keld {
@@ -16,45 +19,105 @@ namespace {
 // ".<name>.XXXXXX" stays within the 255 bytes a folder entry allows.
 constexpr std::size_t kMaxKeptNameBytes = 200;
 
-// Gives the temporary file the permissions a newly created target would have:
-// mkstemp makes it private to the owner.
-void ApplyUmask(int fd) {
+// The permissions a newly created target would have: mkstemp makes the
+// temporary file private to the owner.
+mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    return 0666 & ~mask;
 }
 
-bool TargetRefusesWriting(const std::string& targetPath) {
-    struct stat status {};
-    if (stat(targetPath.c_str(), &status) != 0) return false;  // not there yet: the folder decides
-    return S_ISDIR(status.st_mode) || access(targetPath.c_str(), W_OK) != 0;
+const char* SpecialFileKind(mode_t mode) {
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
 }
 
 }  // namespace
 
 StagedFile::~StagedFile() { discard(); }
 
-bool StagedFile::create(const std::string& targetPath) {
-    discard();
-    // A NUL would cut the path short and stage the file somewhere else.
-    if (targetPath.empty() || targetPath.back() == '/' || targetPath.find('\0') != std::string::npos ||
-        TargetRefusesWriting(targetPath)) {
-        return false;
+bool StagedFile::refuse(std::string reason) {
+    failure_ = std::move(reason);
+    return false;
+}
+
+bool StagedFile::refuseWithErrno(int error) { return refuse(std::strerror(error)); }
+
+std::string StagedFile::resolveTarget(const std::string& targetPath) {
+    struct stat entry {};
+    if (lstat(targetPath.c_str(), &entry) != 0) {
+        // Not there yet: the folder decides whether it can be made.
+        if (errno == ENOENT) return targetPath;
+        refuseWithErrno(errno);
+        return {};
     }
 
-    const std::size_t slash = targetPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : targetPath.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? targetPath : targetPath.substr(slash + 1);
+    std::string resolved = targetPath;
+    const bool throughLink = S_ISLNK(entry.st_mode);
+    if (throughLink) {
+        char* real = realpath(targetPath.c_str(), nullptr);
+        if (real == nullptr) {
+            if (errno == ENOENT) {
+                refuse("it is a symbolic link to a file that does not exist");
+            } else {
+                refuseWithErrno(errno);
+            }
+            return {};
+        }
+        resolved = real;
+        std::free(real);
+        if (stat(resolved.c_str(), &entry) != 0) {
+            refuseWithErrno(errno);
+            return {};
+        }
+    }
+
+    if (S_ISDIR(entry.st_mode)) {
+        refuseWithErrno(EISDIR);
+        return {};
+    }
+    if (!S_ISREG(entry.st_mode)) {
+        refuse(std::string(throughLink ? "it is a link to " : "it is ") + SpecialFileKind(entry.st_mode) +
+               ", not a regular file");
+        return {};
+    }
+    if (access(resolved.c_str(), W_OK) != 0) {
+        refuseWithErrno(errno);
+        return {};
+    }
+    replacesFile_ = true;
+    keptMode_ = entry.st_mode & 07777;
+    return resolved;
+}
+
+bool StagedFile::create(const std::string& targetPath) {
+    discard();
+    failure_.clear();
+    replacesFile_ = false;
+    if (targetPath.empty()) return refuse("the file name is empty");
+    // A NUL would cut the path short and stage the file somewhere else.
+    if (targetPath.find('\0') != std::string::npos) return refuse("the file name holds a NUL character");
+    if (targetPath.back() == '/') return refuseWithErrno(EISDIR);
+
+    const std::string target = resolveTarget(targetPath);
+    if (target.empty()) return false;
+
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string pattern = folder + "." + name.substr(0, kMaxKeptNameBytes) + ".XXXXXX";
 
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     const int fd = mkstemp(buffer.data());
-    if (fd < 0) return false;
-    ApplyUmask(fd);
+    if (fd < 0) return refuseWithErrno(errno);
+    fchmod(fd, replacesFile_ ? keptMode_ : NewFileMode());
     ::close(fd);
 
-    targetPath_ = targetPath;
+    targetPath_ = target;
     tempPath_ = buffer.data();
     return true;
 }
@@ -64,13 +127,15 @@ bool StagedFile::commit() {
     // The rename must not publish a file whose data is still only in the
     // cache: a crash right after it would leave an empty or torn datasheet.
     const int fd = open(tempPath_.c_str(), O_RDONLY);
-    const bool synced = fd >= 0 && fsync(fd) == 0;
+    int error = fd < 0 || fsync(fd) != 0 ? errno : 0;
     if (fd >= 0) ::close(fd);
-    if (!synced || std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+    if (error == 0 && std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) error = errno;
+    if (error != 0) {
         discard();
-        return false;
+        return refuseWithErrno(error);
     }
     tempPath_.clear();
+    failure_.clear();
     return true;
 }
 

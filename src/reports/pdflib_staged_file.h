@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 namespace keld {
@@ -9,6 +11,12 @@ namespace keld {
 // target and renamed over the target only when complete. A datasheet that
 // fails half-way, or a program that dies while writing, leaves the previous
 // file of that name as it was. Internal to PDFlib.
+//
+// Only a regular file is ever replaced: a target that exists as a device, a
+// FIFO or a socket is refused, so that a mistyped path can never put a PDF
+// in place of /dev/null. A symbolic link to a regular file is written
+// through (the file it names is replaced, the link stays a link), and a
+// replaced file keeps its permission bits.
 class StagedFile {
 public:
     StagedFile() = default;
@@ -16,21 +24,38 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Creates the empty temporary file ".<name>.XXXXXX" in the target's folder.
-    // False, with nothing created, when the folder is missing or takes no new
-    // file, or when the target is a folder or a file the user may not write.
+    // Creates the empty temporary file ".<name>.XXXXXX" in the folder of the
+    // file the target names. False, with nothing created and failure() set,
+    // when the name is empty, the folder is missing or takes no new file, the
+    // target is a folder, a file the user may not write, or no regular file.
     bool create(const std::string& targetPath);
     // The temporary file to write the document to; empty when none is staged.
     const std::string& tempPath() const { return tempPath_; }
     // Flushes the temporary file to disk and renames it over the target. On
-    // failure the temporary file is removed and the target left untouched.
+    // failure the temporary file is removed, the target left untouched and
+    // failure() set.
     bool commit();
     // Removes the temporary file, if any.
     void discard();
 
+    // Why the last create() or commit() failed: the system's reason ("No such
+    // file or directory", "Permission denied", "File name too long") or, for
+    // what the system would accept but a datasheet must not replace, ours
+    // ("it is a FIFO, not a regular file"). Empty after a success.
+    const std::string& failure() const { return failure_; }
+
 private:
-    std::string targetPath_;
+    // Where the document goes: the target, or the regular file a symbolic
+    // link names; empty (with failure_ set) when it must not be written.
+    std::string resolveTarget(const std::string& targetPath);
+    bool refuse(std::string reason);
+    bool refuseWithErrno(int error);
+
+    std::string targetPath_;  // the file renamed over, links resolved
     std::string tempPath_;
+    std::string failure_;
+    bool replacesFile_ = false;  // the target exists; its mode is kept
+    mode_t keptMode_ = 0;
 };
 
 }  // namespace keld

@@ -27,9 +27,13 @@ struct ReportContext {
     // Page 1 placed the AHRI certification logo; page 2 repeats it and clears
     // the flag, so every finished export leaves it false.
     bool AhriCertifiedFlag = false;
-    // A page is begun and not yet ended; a drawing error ends it so that what
-    // was drawn is still saved.
-    bool pageOpen = false;
+    // A database message was shown while the sheet's figures were read (a
+    // table or field missing or unreadable, a model without its row): the
+    // sheet is written, but rests on figures it could not read.
+    bool databaseFailed = false;
+    // The characters of the project fields that no font prints have been
+    // reported; page 2 repeats the same fields and stays quiet.
+    bool unprintableReported = false;
 
     // Lower line and text baseline of page-grid row k.
     float RowLine(int k) const { return geometry::kGridTop - static_cast<float>(k * RowPitch); }

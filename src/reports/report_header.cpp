@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "reports/report_header.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "db/format_text.h"
+#include "db/message_sink.h"
+#include "reports/fitted_text.h"
 #include "reports/mixed_text.h"
 #include "reports/pdflib.h"
 #include "reports/report_drawing.h"
@@ -11,6 +18,39 @@ namespace keld {
 namespace {
 
 constexpr const char* kSoftwareVersion = "V 1.0.10";
+
+// A long project text shrinks to fit its cell, but not below what still
+// reads on a printed sheet; beyond that it is cut.
+constexpr float kProjectTextSize = 8;
+constexpr float kSmallestProjectTextSize = 5;
+
+struct ProjectField {
+    const char* label;  // as printed beside the field
+    const std::string& text;
+    float x;
+    float y;
+    float cellRight;  // the cell's right line
+};
+
+// Tells the user which characters of a field print as "?" because no font
+// of the sheet holds them, so that a customer's name is not sent out wrong
+// unnoticed.
+void ReportUnprintable(ReportContext& report, const char* label,
+                       const std::vector<MixedCharacter>& characters) {
+    std::vector<char32_t> missing;
+    for (const MixedCharacter& character : characters) {
+        if (!character.printable &&
+            std::find(missing.begin(), missing.end(), character.codePoint) == missing.end())
+            missing.push_back(character.codePoint);
+    }
+    if (missing.empty()) return;
+    std::string codes;
+    for (char32_t c : missing)
+        codes += (codes.empty() ? "" : ", ") + FormatText("U+%04X", static_cast<unsigned>(c));
+    report.messages.show(FormatText("%s: no font of the datasheet holds %s; %s as \"?\".", label,
+                                    codes.c_str(), missing.size() == 1 ? "it prints" : "they print"),
+                         kApplicationTitle);
+}
 
 void PlaceImage(ReportContext& report, const char* fileName, float x, float y, float scale) {
     const int image =
@@ -55,11 +95,27 @@ void DrawProjectBoxLabels(ReportContext& report) {
 void DrawSoftwareVersion(ReportContext& report) { ShowMixedText(report.pdf, kSoftwareVersion, 122, 735, 10); }
 
 void DrawProjectTexts(ReportContext& report) {
+    using geometry::kPage1ColumnWidth;
+    using geometry::kTableLeft;
     const ProjectTexts& texts = report.inputs.texts;
-    ShowMixedText(report.pdf, texts.project, 122, 719, 8);
-    ShowMixedText(report.pdf, texts.distributor, 322, 719, 8);
-    ShowMixedText(report.pdf, texts.customer, 442, 719, 8);
-    ShowMixedText(report.pdf, texts.tagNo, 442, 735, 8);
+    // Each text stands in its cell of the project box and ends 2 points
+    // before the cell's right line, as its label starts 2 points after the
+    // left one.
+    const ProjectField fields[] = {
+        {"Project", texts.project, 122, 719, kTableLeft + kPage1ColumnWidth},
+        {"Distributor", texts.distributor, 322, 719, kTableLeft + 2 * kPage1ColumnWidth},
+        {"Customer", texts.customer, 442, 719, geometry::kTableRight},
+        {"Tag No.", texts.tagNo, 442, 735, geometry::kTableRight},
+    };
+    for (const ProjectField& field : fields) {
+        std::vector<MixedCharacter> characters = SplitMixedText(report.pdf, field.text);
+        if (!report.unprintableReported) ReportUnprintable(report, field.label, characters);
+        const float room = field.cellRight - geometry::kTextInset - field.x;
+        const FittedText fitted =
+            FitMixedText(report.pdf, std::move(characters), kProjectTextSize, kSmallestProjectTextSize, room);
+        ShowMixedCharacters(report.pdf, fitted.characters, field.x, field.y, fitted.size);
+    }
+    report.unprintableReported = true;
 }
 
 void DrawDates(ReportContext& report) {

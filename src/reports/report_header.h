@@ -23,7 +23,10 @@ void DrawProjectBoxLabels(ReportContext& report);
 // "V 1.0.10" beside "Software Version", size 10.
 void DrawSoftwareVersion(ReportContext& report);
 
-// Project, distributor, customer and tag number in the project box, size 8.
+// Project, distributor, customer and tag number in the project box, size 8;
+// a text too long for its cell shrinks, down to 5 points, and is then cut
+// with "…". Characters no font holds print as "?", and the first header of
+// an export names them and their field in a message.
 void DrawProjectTexts(ReportContext& report);
 
 // The last-updated date and "Print Date:y/m/d", Helvetica 8.

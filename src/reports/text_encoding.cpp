@@ -17,15 +17,15 @@ constexpr std::array<char32_t, 32> kWinAnsiHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char WinAnsiByte(char32_t c) {
+}  // namespace
+
+std::optional<char> WinAnsiByte(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < kWinAnsiHighControls.size(); ++i) {
         if (kWinAnsiHighControls[i] != 0 && kWinAnsiHighControls[i] == c) return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
-
-}  // namespace
 
 std::vector<char32_t> DecodeUtf8(std::string_view text) {
     std::vector<char32_t> codePoints;
@@ -92,7 +92,7 @@ std::string Utf8ToWinAnsi(std::string_view text) {
     if (ascii) return std::string(text);
 
     std::string bytes;
-    for (char32_t c : DecodeUtf8(text)) bytes += WinAnsiByte(c);
+    for (char32_t c : DecodeUtf8(text)) bytes += WinAnsiByte(c).value_or('?');
     return bytes;
 }
 

@@ -15,6 +15,10 @@ std::vector<char32_t> DecodeUtf8(std::string_view text);
 // UTF-8 of one code point.
 std::string EncodeUtf8(char32_t codePoint);
 
+// The 8-bit Latin (WinAnsi) byte of a character, nothing when the encoding
+// lacks it.
+std::optional<char> WinAnsiByte(char32_t codePoint);
+
 // The 8-bit Latin (WinAnsi) bytes the writer's Helvetica expects. A character
 // the encoding lacks prints as "?".
 std::string Utf8ToWinAnsi(std::string_view text);

@@ -74,10 +74,7 @@ RunOutcome Gv5Run::run() {
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Gv5);
-    if (OpenCandidates(db_, query) == 0) {
-        page_.messages().show("No suitable models!", kApplicationTitle);
-        return ListEffect::Kept;
-    }
+    if (!FindCandidates(db_, page_.messages(), query)) return ListEffect::Kept;
 
     ClearResults(page_.results());
     const bool walked =

@@ -67,7 +67,7 @@ RunOutcome QhkRun::run() {
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Qhk);
-    if (OpenCandidates(db_, query) == 0) return ListEffect::Kept;
+    if (!FindCandidates(db_, page_.messages(), query)) return ListEffect::Kept;
 
     ClearResults(page_.results());
     // The heat pump's envelope does not depend on the unit: one check for all.

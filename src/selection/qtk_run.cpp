@@ -69,7 +69,7 @@ RunOutcome QtkRun::run() {
         !CheckCapacityRatio(page_.messages(), conditions_, corrections_.capacityRatio))
         return ListEffect::Kept;
     const std::string query = BuildCandidateQuery(conditions_, corrections_.capacityRatio, Series::Qtk);
-    if (OpenCandidates(db_, query) == 0) return ListEffect::Kept;
+    if (!FindCandidates(db_, page_.messages(), query)) return ListEffect::Kept;
 
     ClearResults(page_.results());
     const bool walked =

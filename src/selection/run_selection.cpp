@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "selection/run_selection.h"
 
+#include <exception>
+
 #include "db/database_error.h"
 #include "db/lookups.h"
 #include "db/message_sink.h"
@@ -20,14 +22,15 @@ RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
 }  // namespace
 
 RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
-    if (!page.readControls()) return ListEffect::Kept;
     // The runs catch what goes wrong while they walk the candidates; what
     // goes wrong before (a correction table, a grid, the candidate query)
     // ends the command before the list is touched.
     try {
+        if (!page.readControls()) return ListEffect::Kept;
         return RunForConditions(page, db);
     } catch (const InvalidArgumentError& error) {
         page.messages().show(error.what(), kApplicationTitle);
+        return ListEffect::Kept;
     } catch (const DatabaseError& error) {
         // A statement that fails shows the engine's description itself and
         // leaves its recordset closed; the closed recordset's own error would
@@ -35,9 +38,10 @@ RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
         if (error.code() != database_error_code::kObjectClosed) {
             page.messages().show(DatabaseErrorText(error), kApplicationTitle);
         }
-        return {ListEffect::Kept, true};
+    } catch (const std::exception& error) {
+        page.messages().show(error.what(), kApplicationTitle);
     }
-    return ListEffect::Kept;
+    return {ListEffect::Kept, true};
 }
 
 }  // namespace keld

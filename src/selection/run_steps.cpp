@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <exception>
 
 #include "db/database_error.h"
 #include "db/format_text.h"
@@ -50,9 +51,11 @@ bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& condit
     return false;
 }
 
-int OpenCandidates(PerformanceDatabase& db, const std::string& query) {
+bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::string& query) {
     db.OpenRecordset(db.CurrentRecordset(), query);
-    return db.CurrentRecordset().RecordCount();
+    if (db.CurrentRecordset().RecordCount() > 0) return true;
+    messages.show("No suitable models!", kApplicationTitle);
+    return false;
 }
 
 bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
@@ -67,6 +70,9 @@ bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
         units.Close();
     } catch (const DatabaseError& error) {
         messages.show(FormatText("Read data Error:%s", DatabaseErrorText(error).c_str()), kApplicationTitle);
+        return false;
+    } catch (const std::exception& error) {
+        messages.show(error.what(), kApplicationTitle);
         return false;
     }
     return true;

@@ -37,14 +37,19 @@ bool CheckUsableRatios(MessageSink& messages, float ambient, float leavingWater,
 // returns false. True when the ratio can scale the required capacity.
 bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& conditions, double capacityRatio);
 
-// Runs the candidate query into the database's CurrentRecordset and returns
-// its row count. A statement that fails raises DatabaseError here.
-int OpenCandidates(PerformanceDatabase& db, const std::string& query);
+// Runs the candidate query into the database's CurrentRecordset. When no unit
+// lies in the band, says "No suitable models!" (caption "JVT") and returns
+// false: the list keeps the previous run's rows, and the user learns that
+// they are not the answer to the new duty. A statement that fails raises
+// DatabaseError here.
+bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::string& query);
 
 // Walks CurrentRecordset from its first row, calling `evaluate` for each
 // candidate, then closes it. A DatabaseError raised on the way ends the walk
 // at once: "Read data Error:%s" is shown (caption "JVT") and false returned;
-// rows added so far stay.
+// rows added so far stay. Any other error (std::exception) ends it the same
+// way with its own text: the list is already the new run's, so the error
+// cannot travel further up as one that left the list untouched.
 bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
                     const std::function<void(const Recordset& unit)>& evaluate);
 

@@ -16,7 +16,7 @@ bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePa
 
 RunOutcome SelectionSession::runSelection() {
     const RunOutcome outcome = RunSelection(page_, database_);
-    runEndedByDatabaseError_ = runEndedByDatabaseError_ || outcome.endedByDatabaseError;
+    runEndedByError_ = runEndedByError_ || outcome.endedByError;
     return outcome;
 }
 

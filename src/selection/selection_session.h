@@ -29,9 +29,9 @@ public:
     // The CALC command on the opened database.
     RunOutcome runSelection();
     // Whether a database failure was shown so far (a table or field missing or
-    // unreadable, a damaged grid) or ended a run: the work could not be done,
+    // unreadable, a damaged grid) or an error ended a run: the work could not be done,
     // whatever the run left in the list.
-    bool databaseFailed() const { return runEndedByDatabaseError_ || databaseMessages_.failureShown(); }
+    bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
 
     SelectionPage& page() { return page_; }
     PerformanceDatabase& database() { return database_; }
@@ -44,7 +44,7 @@ private:
     SelectionPage page_;
     PerformanceDatabase database_;
     std::string databasePath_;
-    bool runEndedByDatabaseError_ = false;
+    bool runEndedByError_ = false;
 };
 
 }  // namespace keld

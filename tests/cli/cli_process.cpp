@@ -46,13 +46,23 @@ private:
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, CliOutput output) {
     CaptureFile out;
     CaptureFile err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out.fd(), STDOUT_FILENO);
+    switch (output) {
+        case CliOutput::Captured:
+            posix_spawn_file_actions_adddup2(&actions, out.fd(), STDOUT_FILENO);
+            break;
+        case CliOutput::Full:
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+            break;
+        case CliOutput::Closed:
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+            break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err.fd(), STDERR_FILENO);
 
     std::vector<std::string> argvText = {KELD_CLI};

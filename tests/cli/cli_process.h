@@ -13,8 +13,12 @@ struct CliResult {
     std::string err;
 };
 
+// Where the child's standard output goes: captured into CliResult::out, a
+// device that refuses every write (/dev/full), or nowhere (closed).
+enum class CliOutput { Captured, Full, Closed };
+
 // Runs the keld-cli of this build with `args` (no shell in between) and
 // waits for it.
-CliResult RunCli(const std::vector<std::string>& args);
+CliResult RunCli(const std::vector<std::string>& args, CliOutput output = CliOutput::Captured);
 
 }  // namespace keld::test

@@ -5,8 +5,8 @@
 
 #include "cli_process.h"
 #include "json_value.h"
-#include "support/selection_fixture.h"
 #include "support/fixture_database.h"
+#include "support/selection_fixture.h"
 
 namespace keld::test {
 namespace {
@@ -16,12 +16,26 @@ std::vector<std::string> Select(std::vector<std::string> args) {
     return args;
 }
 
-JsonValue SelectJson(std::vector<std::string> args) {
+using Messages = std::vector<RecordingSink::Message>;
+
+// The message boxes of a JSON object, in order.
+Messages MessagesOf(const JsonValue& json) {
+    Messages messages;
+    for (const JsonValue& message : json["messages"].array) {
+        messages.push_back({message["caption"].string, message["text"].string});
+    }
+    return messages;
+}
+
+// A selection that must succeed and show exactly `expected`.
+JsonValue SelectJson(std::vector<std::string> args, const Messages& expected = {}) {
     args.push_back("--json");
     CliResult result = RunCli(Select(args));
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    return ParseJson(result.out);
+    JsonValue json = ParseJson(result.out);
+    EXPECT_EQ(MessagesOf(json), expected);
+    return json;
 }
 
 TEST(CliSelect, JsonHoldsConditionsMessagesListAndRows) {
@@ -62,7 +76,6 @@ TEST(CliSelect, JsonHoldsConditionsMessagesListAndRows) {
     }
     EXPECT_EQ(conditions["coolingWaterFlow"].number, 22.07);
     EXPECT_EQ(conditions["foulingFactor"].number, 0.018);
-    EXPECT_EQ(json["messages"].type, JsonValue::Type::Array);
     EXPECT_EQ(json["list"].string, "replaced");
     ASSERT_FALSE(json["rows"].array.empty());
     for (const JsonValue& row : json["rows"].array) {
@@ -107,21 +120,17 @@ TEST(CliSelect, MessagesArePrintedInOrderOrCollectedInJson) {
     EXPECT_EQ(readable.out.substr(0, readable.out.find('\n')), std::string("[Cooling] ") + notice);
     EXPECT_NE(readable.out.find("\nModel "), std::string::npos);
 
-    JsonValue json = SelectJson(args);
-    ASSERT_EQ(json["messages"].array.size(), 1u);
-    EXPECT_EQ(json["messages"].array[0]["caption"].string, "Cooling");
-    EXPECT_EQ(json["messages"].array[0]["text"].string, notice);
+    JsonValue json = SelectJson(args, {{"Cooling", notice}});
     EXPECT_TRUE(json["conditions"]["fluidIsGlycol"].boolean);
     EXPECT_EQ(json["conditions"]["glycolPercent"].number, 10);
 }
 
 TEST(CliSelect, AFailedInputCheckClearsTheList) {
-    JsonValue json = SelectJson({"--ambient", "50"});
+    JsonValue json =
+        SelectJson({"--ambient", "50"},
+                   {{"Cooling", "Please input the value of ambient temperature between -8.0 and 44.0 "}});
     EXPECT_EQ(json["list"].string, "cleared");
     EXPECT_TRUE(json["rows"].array.empty());
-    ASSERT_EQ(json["messages"].array.size(), 1u);
-    EXPECT_EQ(json["messages"].array[0]["text"].string,
-              "Please input the value of ambient temperature between -8.0 and 44.0 ");
 }
 
 struct UsageCase {
@@ -168,23 +177,57 @@ TEST(CliSelect, RestatingWhatADisabledControlHoldsIsAccepted) {
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args[0]);
-        CliResult result = RunCli(Select(args));
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(SelectJson(args)["list"].string, "replaced");
     }
 }
 
+// The database's message goes to stderr, or with --json into the one object
+// a script reads, beside the inputs it gave.
 TEST(CliSelect, ADatabaseThatCannotBeOpenedExitsWithOne) {
-    CliResult missing = RunCli({"select", "--database", "/nonexistent/KELD_Vortan.tbs"});
+    const std::string missingPath = "/nonexistent/KELD_Vortan.tbs";
+    CliResult missing = RunCli({"select", "--database", missingPath});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_NE(missing.err.find("/nonexistent/KELD_Vortan.tbs"), std::string::npos);
+    EXPECT_EQ(missing.err, "keld-cli: cannot open the database " + missingPath +
+                               "\n[JVT] Could not find the performance database \"" + missingPath + "\".\n");
+
+    CliResult json = RunCli({"select", "--database", missingPath, "--cooling-capacity", "700", "--json"});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(json.err, "keld-cli: cannot open the database " + missingPath + "\n");
+    const JsonValue object = ParseJson(json.out);
+    EXPECT_EQ(MessagesOf(object),
+              (Messages{{"JVT", "Could not find the performance database \"" + missingPath + "\"."}}));
+    EXPECT_EQ(object["conditions"]["coolingCapacityRequired"].number, 700);
+    EXPECT_EQ(object["list"].string, "kept");
+    EXPECT_TRUE(object["rows"].array.empty());
 
     FixtureDatabase foreignKey("CREATE TABLE t (x INTEGER);", "not the program's password");
     CliResult locked = RunCli({"select", "--database", foreignKey.path(), "--json"});
     EXPECT_EQ(locked.exitCode, 1);
-    EXPECT_EQ(locked.out, "");
-    EXPECT_NE(locked.err.find("[JVT] "), std::string::npos) << locked.err;
+    ASSERT_EQ(MessagesOf(ParseJson(locked.out)).size(), 1u);
+    EXPECT_EQ(MessagesOf(ParseJson(locked.out))[0].caption, "JVT");
+}
+
+// An answer that did not reach the script is no answer: exit 1 and the
+// reason on stderr, whether the output refuses writes or is closed.
+TEST(CliSelect, OutputThatCannotBeWrittenExitsWithOne) {
+    struct Case {
+        std::vector<std::string> args;
+        CliOutput output;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {Select({}), CliOutput::Full, "No space left on device"},
+        {Select({"--json"}), CliOutput::Full, "No space left on device"},
+        {{"--help"}, CliOutput::Full, "No space left on device"},
+        {Select({"--json"}), CliOutput::Closed, "it is closed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.back() + " " + c.reason);
+        CliResult result = RunCli(c.args, c.output);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, std::string("keld-cli: cannot write to standard output: ") + c.reason + "\n");
+    }
 }
 
 struct RunEndCase {
@@ -193,7 +236,7 @@ struct RunEndCase {
     std::vector<std::string> args;
     int exitCode;
     const char* list;
-    const char* firstMessage;  // its start
+    Messages messages;
 };
 
 // A database that opens but fails the run (a missing table, a unit row that
@@ -215,31 +258,46 @@ TEST(CliSelect, ADatabaseErrorDuringTheRunExitsWithOne) {
         "CREATE TABLE \"PowerQTK090&180GN5\" (\"LWT\" REAL, \"30OAT\", \"40OAT\");\n"
         "INSERT INTO \"PowerQTK090&180GN5\" VALUES (7, 1, 1);\n";
     const RunEndCase cases[] = {
-        {"missing tables", "CREATE TABLE Unrelated (x INTEGER);", {}, 1, "kept", "no such table"},
+        {"missing tables",
+         "CREATE TABLE Unrelated (x INTEGER);",
+         {},
+         1,
+         "kept",
+         {{"JVT", "no such table: Fluid"}}},
         {"unreadable unit row",
          SelectionDatabaseSql() + qtk130 + unreadableUnit,
          {},
          1,
          "replaced",
-         "Read data Error:"},
+         {{"JVT", "Read data Error:The field \"Flow_7\" is empty (NULL), not a number."}}},
         {"two grid rows at one LWT",
          SelectionDatabaseSql() + twoRowsAtOneLwt + qtk130,
          {},
          1,
          "replaced",
-         "DATA ERROR!"},
+         // The even modules' capacity ratio is 0 then: outside the envelope.
+         {{"JVT", "DATA ERROR!"},
+          {"JVT",
+           "When the Ambient temperature is more than 35.0 °C,the outlet temperature must be more than -3.50 "
+           "°C"}}},
         {"no units in the band",
          SelectionDatabaseSql(),
          {"--launch", "BREXAL", "--compressor", "screw"},
          0,
          "kept",
-         "No suitable models!"},
+         {{"JVT", "No suitable models!"}}},
+        {"no unit above the largest",
+         SelectionDatabaseSql() + qtk130,
+         {"--cooling-capacity", "5000"},
+         0,
+         "kept",
+         {{"JVT", "No suitable models!"}}},
         {"ambient beyond the grids",
          SelectionDatabaseSql() + narrowGrid + qtk130,
          {"--ambient", "20"},
          0,
          "kept",
-         "遇到不适当的参数。"},
+         {{"JVT", "遇到不适当的参数。"}}},
     };
     for (const RunEndCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,7 +306,9 @@ TEST(CliSelect, ADatabaseErrorDuringTheRunExitsWithOne) {
         args.insert(args.end(), c.args.begin(), c.args.end());
         CliResult readable = RunCli(args);
         EXPECT_EQ(readable.exitCode, c.exitCode);
-        EXPECT_TRUE(readable.out.starts_with(std::string("[JVT] ") + c.firstMessage)) << readable.out;
+        std::string boxes;
+        for (const auto& message : c.messages) boxes += "[" + message.caption + "] " + message.text + "\n";
+        EXPECT_TRUE(readable.out.starts_with(boxes + "Model ")) << readable.out;
 
         args.push_back("--json");
         CliResult result = RunCli(args);
@@ -256,10 +316,7 @@ TEST(CliSelect, ADatabaseErrorDuringTheRunExitsWithOne) {
         EXPECT_EQ(result.err, "");
         JsonValue json = ParseJson(result.out);
         EXPECT_EQ(json["list"].string, c.list);
-        ASSERT_FALSE(json["messages"].array.empty());
-        EXPECT_EQ(json["messages"].array[0]["caption"].string, "JVT");
-        EXPECT_TRUE(json["messages"].array[0]["text"].string.starts_with(c.firstMessage))
-            << json["messages"].array[0]["text"].string;
+        EXPECT_EQ(MessagesOf(json), c.messages);
     }
 }
 

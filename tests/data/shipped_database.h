@@ -20,12 +20,12 @@ using Row = std::map<std::string, std::string>;
 class ShippedDatabase : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(database_.OpenDatabase(KELD_SHIPPED_DATABASE)); }
-    void TearDown() override { EXPECT_TRUE(sink_.messages().empty()); }
+    void TearDown() override { sink_.expectAllTaken(); }
 
     // Every row of `sql`, in the order the database returns them.
     std::vector<Row> Rows(const std::string& sql);
 
-    RecordingSink sink_;
+    RecordingSink sink_{SinkMode::Strict};
     PerformanceDatabase database_{sink_};
 };
 

@@ -20,6 +20,7 @@ namespace {
 
 using test::OpenedFixture;
 using test::RecordingSink;
+using Messages = std::vector<RecordingSink::Message>;
 
 // Rows stored out of LWT order, columns out of OAT order; "0" marks the
 // missing point (45 °C, 7 °C), "0.0" is an ordinary zero.
@@ -40,14 +41,15 @@ class GridLookupTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { shared_ = std::make_unique<OpenedFixture>(kGrids); }
     static void TearDownTestSuite() { shared_.reset(); }
-    void SetUp() override { shared_->sink.clear(); }
+    // Each test takes the messages it expects; one left over is its fault.
+    void TearDown() override { shared_->sink.expectAllTaken(); }
 
     float Lookup(const std::string& table, float oat, float lwt) {
         return static_cast<float>(LookupOatLwt(shared_->db, table, oat, lwt));
     }
 
     static inline std::unique_ptr<OpenedFixture> shared_;
-    const RecordingSink& sink_ = shared_->sink;
+    RecordingSink& sink_ = shared_->sink;
 };
 
 TEST_F(GridLookupTest, GridPointGivesTheCellPlusAHairAboveZero) {
@@ -58,7 +60,7 @@ TEST_F(GridLookupTest, GridPointGivesTheCellPlusAHairAboveZero) {
     EXPECT_EQ(Lookup(kGrid, 7.5f, 5), 1.1f);
     EXPECT_EQ(Lookup(kGrid, 7.5f, 9), static_cast<float>(5e-8));  // "0.0" is data
     EXPECT_EQ(Lookup(kGrid, 45, 7), 0.0f);                        // "0" is not
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(GridLookupTest, AmbientWithinTheToleranceReadsTheColumn) {
@@ -96,11 +98,10 @@ TEST_F(GridLookupTest, MissingNeighbourMakesThePointUnavailable) {
 
 TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
     EXPECT_EQ(Lookup("Twice", 35, 7), 0.0f);
-    ASSERT_EQ(sink_.messages().size(), 1u);
-    EXPECT_EQ(sink_.messages()[0], (RecordingSink::Message{"JVT", "DATA ERROR!"}));
+    EXPECT_EQ(sink_.take(), (Messages{{"JVT", "DATA ERROR!"}}));
     // Between rows the first of the two 7 °C rows serves without complaint.
     EXPECT_FLOAT_EQ(Lookup("Twice", 35, 6), 0.95f);
-    EXPECT_EQ(sink_.messages().size(), 1u);
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(GridLookupTest, LeavingWaterOutsideTheRowsRaisesADatabaseError) {
@@ -125,13 +126,12 @@ TEST_F(GridLookupTest, AmbientOutsideTheColumnsIsAnInvalidArgument) {
         }
     }
     EXPECT_THROW(Lookup("NoAmbient", 35, 7), InvalidArgumentError);
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(GridLookupTest, MissingGridTableShowsTheEngineTextThenRaises) {
     EXPECT_THROW(Lookup("PowerQTK090&180GN5", 35, 7), DatabaseError);
-    ASSERT_EQ(sink_.messages().size(), 1u);
-    EXPECT_EQ(sink_.messages()[0].text, "no such table: PowerQTK090&180GN5");
+    EXPECT_EQ(sink_.take(), (Messages{{"JVT", "no such table: PowerQTK090&180GN5"}}));
 }
 
 // Column layout of a grid table -> its OatColumnList.

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "db/database_error.h"
 #include "db/lookups.h"
@@ -16,6 +17,7 @@ namespace {
 
 using test::OpenedFixture;
 using test::RecordingSink;
+using Messages = std::vector<RecordingSink::Message>;
 
 // Altitude factors in ascending key order, 1000 m twice.
 constexpr const char* kCorrections =
@@ -27,14 +29,15 @@ class KeyLookupTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { shared_ = std::make_unique<OpenedFixture>(kCorrections); }
     static void TearDownTestSuite() { shared_.reset(); }
-    void SetUp() override { shared_->sink.clear(); }
+    // Each test takes the messages it expects; one left over is its fault.
+    void TearDown() override { shared_->sink.expectAllTaken(); }
 
     double Altitude(float metres, const std::string& column = "Capacity") {
         return LookupByKey(db_, metres, column, "High", "Highth");
     }
 
     static inline std::unique_ptr<OpenedFixture> shared_;
-    const RecordingSink& sink_ = shared_->sink;
+    RecordingSink& sink_ = shared_->sink;
     PerformanceDatabase& db_ = shared_->db;
 };
 
@@ -43,7 +46,7 @@ TEST_F(KeyLookupTest, ExactKeyReadsItsRowAndTheLastOfEqualKeys) {
     EXPECT_EQ(Altitude(0, "PowerC"), 1.0);
     EXPECT_EQ(Altitude(1000), 0.955);
     EXPECT_EQ(Altitude(1800, "PowerC"), 1.05);
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(KeyLookupTest, InterpolatesBetweenTheNearestKeys) {
@@ -56,11 +59,9 @@ TEST_F(KeyLookupTest, InterpolatesBetweenTheNearestKeys) {
 TEST_F(KeyLookupTest, MissingValueColumnShowsTheReadErrorAndGivesZero) {
     EXPECT_EQ(Altitude(500, "HotCapacity"), 0.0);
     EXPECT_EQ(Altitude(250, "HotCapacity"), 0.0);
-    ASSERT_EQ(sink_.messages().size(), 2u);
-    for (const auto& message : sink_.messages()) {
-        EXPECT_EQ(message.caption, "JVT");
-        EXPECT_EQ(message.text, "读取数据出错:The result has no field named \"HotCapacity\".");
-    }
+    const RecordingSink::Message readError{"JVT",
+                                           "读取数据出错:The result has no field named \"HotCapacity\"."};
+    EXPECT_EQ(sink_.take(), (Messages{readError, readError}));
 }
 
 TEST_F(KeyLookupTest, KeyOutsideTheTableRaisesAnErrorNamingIt) {
@@ -78,15 +79,13 @@ TEST_F(KeyLookupTest, KeyOutsideTheTableRaisesAnErrorNamingIt) {
                 << text;
         }
     }
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(KeyLookupTest, MissingTableOrKeyColumnShowsTheEngineTextThenRaises) {
     EXPECT_THROW(LookupByKey(db_, 0.018f, "Capacity", "Dirt", "Dirt"), DatabaseError);
     EXPECT_THROW(LookupByKey(db_, 500, "Capacity", "High", "Height"), DatabaseError);
-    ASSERT_EQ(sink_.messages().size(), 2u);
-    EXPECT_EQ(sink_.messages()[0].text, "no such table: Dirt");
-    EXPECT_EQ(sink_.messages()[1].text, "no such column: Height");
+    EXPECT_EQ(sink_.take(), (Messages{{"JVT", "no such table: Dirt"}, {"JVT", "no such column: Height"}}));
     EXPECT_EQ(Altitude(500), 0.98);  // the connection goes on
 }
 
@@ -102,7 +101,7 @@ TEST_F(KeyLookupTest, WalkOfTheCurrentRecordsetSurvivesLookups) {
     ASSERT_FALSE(walk.IsEOF());
     EXPECT_EQ(walk.ReadFieldNumber("Highth"), 1800.0);
     EXPECT_NEAR(sum, (1.00002 + 1.01002 + 2 * 1.02503125) + (1.0 + 0.98 + 0.96 + 0.955), 1e-9);
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "db/database_error.h"
 #include "db/format_text.h"
@@ -21,6 +22,7 @@ namespace {
 namespace ec = database_error_code;
 using test::OpenedFixture;
 using test::RecordingSink;
+using Messages = std::vector<RecordingSink::Message>;
 
 // Runs `call` and returns the code of the DatabaseError it raises.
 template <typename Call>
@@ -42,10 +44,11 @@ protected:
             " ('QTK180GN5-LQE', 633, '0+0', NULL), ('QTK130GN5-LQE', 457.2, '1', 21.85);");
     }
     static void TearDownTestSuite() { shared_.reset(); }
-    void SetUp() override { shared_->sink.clear(); }
+    // Each test takes the messages it expects; one left over is its fault.
+    void TearDown() override { shared_->sink.expectAllTaken(); }
 
     static inline std::unique_ptr<OpenedFixture> shared_;
-    const RecordingSink& sink_ = shared_->sink;
+    RecordingSink& sink_ = shared_->sink;
     PerformanceDatabase& db_ = shared_->db;
 };
 
@@ -66,7 +69,7 @@ TEST_F(RecordsetTest, HoldsTheWholeResultWithTheCursorOnTheFirstRow) {
     EXPECT_EQ(units.ReadFieldText("modelname"), "QTK180GN5-LQE");  // names ignore case
     units.MoveFirst();
     EXPECT_EQ(units.ReadFieldText("Connect"), "0");
-    EXPECT_TRUE(sink_.messages().empty());
+    EXPECT_TRUE(sink_.take().empty());
 }
 
 TEST_F(RecordsetTest, EmptyResultIsBeforeTheFirstAndAfterTheLastRow) {
@@ -102,8 +105,7 @@ TEST_F(RecordsetTest, FailedStatementShowsTheEngineTextOnceAndLeavesTheTargetUno
     Recordset& rows = db_.CurrentRecordset();
     db_.OpenRecordset(rows, "select * from Units");
     db_.OpenRecordset(rows, "select * from [CapacityQTK090&180GN5] where [LWT]=7.000000 ");
-    ASSERT_EQ(sink_.messages().size(), 1u);
-    EXPECT_EQ(sink_.messages()[0], (RecordingSink::Message{"JVT", "no such table: CapacityQTK090&180GN5"}));
+    EXPECT_EQ(sink_.take(), (Messages{{"JVT", "no such table: CapacityQTK090&180GN5"}}));
     EXPECT_EQ(RaisedCode([&] { rows.RecordCount(); }), ec::kObjectClosed);
     EXPECT_EQ(RaisedCode([&] { rows.IsEOF(); }), ec::kObjectClosed);
     EXPECT_EQ(RaisedCode([&] { rows.ReadFieldText("ModelName"); }), ec::kObjectClosed);
@@ -111,8 +113,9 @@ TEST_F(RecordsetTest, FailedStatementShowsTheEngineTextOnceAndLeavesTheTargetUno
     db_.OpenRecordset(rows, "select * from Units where Power > 1");  // unknown column
     db_.OpenRecordset(rows, "selec * from Units");                   // syntax
     db_.OpenRecordset(rows, "  ");                                   // no statement at all
-    EXPECT_EQ(sink_.messages().size(), 4u);
-    EXPECT_EQ(sink_.messages()[1].text, "no such column: Power");
+    EXPECT_EQ(sink_.take(), (Messages{{"JVT", "no such column: Power"},
+                                      {"JVT", "near \"selec\": syntax error"},
+                                      {"JVT", "The statement text is empty."}}));
     EXPECT_EQ(RaisedCode([&] { rows.FieldCount(); }), ec::kObjectClosed);
 
     db_.OpenRecordset(rows, "select * from Units");  // the connection is unharmed

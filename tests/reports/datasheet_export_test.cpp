@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,14 @@ namespace keld {
 namespace {
 
 using test::PdfInfoField;
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 TEST(DatasheetExport, WritesTwoA4PagesWithTheBrandsDocumentInformation) {
     for (const char* brand : {"Norvex", "BREXAL"}) {
@@ -44,7 +55,8 @@ TEST(DatasheetExport, ChineseProjectTextsAndFileNamesSurvive) {
     const std::string path = (folder / "冷水机组 选型.pdf").string();
 
     DatasheetInputs inputs = test::CentrifugalInputs();
-    // "€" is outside GB 2312 and prints as "?"; the rest comes back as typed.
+    // "€" and "·" print in Helvetica, which holds them, the rest in the
+    // Chinese font; all comes back as typed.
     inputs.texts = {"北京医院项目", "Acme制冷", "客户€", "A-01·B"};
     const ExportResult result = WriteDatasheetFile(rig.pdf(), rig.database(), rig.sink(), inputs, path);
     ASSERT_EQ(result.status, ExportStatus::Written);
@@ -58,7 +70,7 @@ TEST(DatasheetExport, ChineseProjectTextsAndFileNamesSurvive) {
         double x;
         double y;
     } fields[] = {
-        {"北京医院项目", 122, 719}, {"Acme制冷", 322, 719}, {"客户?", 442, 719}, {"A-01·B", 442, 735}};
+        {"北京医院项目", 122, 719}, {"Acme制冷", 322, 719}, {"客户€", 442, 719}, {"A-01·B", 442, 735}};
     for (const auto& field : fields) {
         for (int page : {1, 2}) {
             const auto places = test::FindText(words, page, field.text);
@@ -69,43 +81,57 @@ TEST(DatasheetExport, ChineseProjectTextsAndFileNamesSurvive) {
     }
 }
 
-TEST(DatasheetExport, MissingLogoEndsTheDrawingButSavesAValidFile) {
-    test::DatasheetRig rig;
-    DatasheetInputs inputs = test::CentrifugalInputs();
-    inputs.moduleDirectory = rig.folder().file("no-images-here");
-    const ExportResult result = rig.write(inputs);
-    EXPECT_EQ(result.status, ExportStatus::Written);
-    EXPECT_FALSE(result.complete);
-    ASSERT_EQ(rig.messages().size(), 1u);
-    EXPECT_EQ(rig.messages()[0].caption, "JVT");
-    EXPECT_FALSE(rig.messages()[0].text.empty());
+// A picture that is missing, empty, cut short or no JPEG at all ends the
+// drawing: its error is shown once, nothing is written, and the good
+// datasheet of the same name from before stays as it was.
+TEST(DatasheetExport, AnInterruptedDatasheetNeverReplacesAnEarlierOne) {
+    const std::string badge = test::ReadFile(test::BuildFolder() + "/AHRI.jpg");
+    const struct {
+        const char* name;
+        const char* picture;
+        std::optional<std::string> content;  // none: the file is removed
+        const char* messagePart;
+    } cases[] = {
+        {"logo missing", "norvex_Min.jpg", std::nullopt,
+         "norvex_Min.jpg (libharu error 0x1017, No such file or directory)"},
+        {"logo no JPEG", "norvex_Min.jpg", "GIF89a", "norvex_Min.jpg"},
+        {"badge cut short", "AHRI.jpg", badge.substr(0, badge.size() / 2),
+         "AHRI.jpg, Premature end of JPEG file"},
+        {"badge empty", "AHRI.jpg", "", "AHRI.jpg, Empty input file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::DatasheetRig rig;
+        const std::filesystem::path pictures = rig.folder().path() / "pictures";
+        std::filesystem::create_directory(pictures);
+        for (const char* file : {"norvex_Min.jpg", "AHRI.jpg"})
+            std::filesystem::copy_file(test::BuildFolder() + "/" + file, pictures / file);
+        // QTK130 at 35 °C is certified: page 1 places the badge too.
+        DatasheetInputs inputs = test::CentrifugalInputs();
+        inputs.moduleDirectory = pictures.string();
+        ASSERT_TRUE(rig.write(inputs).complete);
+        const std::string earlier = test::ReadFile(rig.path());
 
-    EXPECT_EQ(PdfInfoField(rig.path(), "Pages"), "1");
-    EXPECT_EQ(test::Run("qpdf --check " + test::ShellQuoted(rig.path())).exitCode, 0);
+        if (c.content) {
+            test::WriteFile((pictures / c.picture).string(), *c.content);
+        } else {
+            std::filesystem::remove(pictures / c.picture);
+        }
+        const ExportResult result = rig.write(inputs);
+        EXPECT_EQ(result.status, ExportStatus::Interrupted);
+        EXPECT_FALSE(result.complete);
+        ASSERT_EQ(rig.messages().size(), 1u);
+        EXPECT_EQ(rig.messages()[0].caption, "JVT");
+        EXPECT_NE(rig.messages()[0].text.find(c.messagePart), std::string::npos) << rig.messages()[0].text;
+        EXPECT_EQ(test::ReadFile(rig.path()), earlier);
+        EXPECT_EQ(FolderEntries(rig.folder().path()),
+                  (std::vector<std::string>{"datasheet.pdf", "pictures"}));
 
-    // The writer is ready for the next export.
-    rig.sink().clear();
-    EXPECT_TRUE(rig.write(test::CentrifugalInputs(), "next.pdf").complete);
-    EXPECT_EQ(PdfInfoField(rig.path("next.pdf"), "Pages"), "2");
-}
-
-TEST(DatasheetExport, UnwritableTargetShowsTheFileErrorAndKeepsWhatIsThere) {
-    test::DatasheetRig rig;
-    const std::string existing = rig.folder().file("existing.pdf");
-    test::WriteFile(existing, "an earlier datasheet");
-    std::filesystem::create_directory(rig.folder().file("folder.pdf"));
-
-    const char* targets[] = {"missing/datasheet.pdf", "folder.pdf", "existing.pdf/datasheet.pdf"};
-    for (const char* target : targets) {
+        // The writer is ready for the next export.
         rig.sink().clear();
-        const ExportResult result = rig.write(test::CentrifugalInputs(), target);
-        EXPECT_EQ(result.status, ExportStatus::OpenFailed) << target;
-        EXPECT_EQ(rig.messages(), (std::vector<test::RecordingSink::Message>{{"JVT", "Open PDF file error"}}))
-            << target;
+        EXPECT_TRUE(rig.write(test::CentrifugalInputs(), "next.pdf").complete);
+        EXPECT_EQ(PdfInfoField(rig.path("next.pdf"), "Pages"), "2");
     }
-    EXPECT_EQ(test::ReadFile(existing), "an earlier datasheet");
-    EXPECT_TRUE(std::filesystem::is_directory(rig.folder().file("folder.pdf")));
-    EXPECT_TRUE(std::filesystem::is_empty(rig.folder().file("folder.pdf")));
 }
 
 // The command from the restore of the marked row on, as the window and the
@@ -149,6 +175,47 @@ protected:
     test::DatasheetRig rig;
     SelectionPage page;
 };
+
+// Whatever goes wrong on the way (the date, the writer, a failure that is
+// no error type of the program), the export shows it and returns.
+TEST_F(DatasheetCommand, EveryFailureEndsAtTheExportsBoundary) {
+    addRowComputedAt10Degrees();
+    page.results().markRow(0);
+    const struct {
+        const char* name;
+        DateProvider today;
+        bool documentAlreadyOpen;
+        const char* message;
+    } cases[] = {
+        {"a standard exception", []() -> CalendarDate { throw std::runtime_error("no calendar"); }, false,
+         "no calendar"},
+        {"something else thrown", []() -> CalendarDate { throw 7; }, false,
+         "The datasheet could not be drawn."},
+        {"writer not ready",
+         [] {
+             return CalendarDate{2024, 3, 7};
+         },
+         true, "Call not allowed in the document's current state: a document is already open"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.sink().clear();
+        if (c.documentAlreadyOpen) {
+            ASSERT_EQ(rig.pdf().open_file(rig.path("other.pdf")), 1);
+        }
+        ExportRequest failing = request();
+        failing.today = c.today;
+        ExportResult result;
+        EXPECT_NO_THROW(result = ExportDatasheet(failing));
+        EXPECT_EQ(result.status, ExportStatus::Interrupted);
+        ASSERT_EQ(rig.messages().size(), 1u);
+        EXPECT_EQ(rig.messages()[0].caption, "JVT");
+        EXPECT_TRUE(rig.messages()[0].text.starts_with(c.message)) << rig.messages()[0].text;
+        EXPECT_EQ(FolderEntries(rig.folder().path()), std::vector<std::string>{});
+    }
+    rig.sink().clear();
+    EXPECT_TRUE(ExportDatasheet(request()).complete);
+}
 
 TEST_F(DatasheetCommand, WithoutAMarkedRowOnlyAsksForOne) {
     addRowComputedAt10Degrees();

@@ -59,6 +59,8 @@ std::vector<PdfWord> ReadPdfWords(const std::string& pdfPath) {
             w.page = pageNumber;
             w.text = Unescaped(match[5]);
             w.left = std::stod(match[1]);
+            w.right = std::stod(match[3]);
+            w.height = bottom - top;
             w.baseline = pageHeight - bottom + kDescentShareOfBox * (bottom - top);
             words.push_back(w);
         }

@@ -15,7 +15,9 @@ struct PdfWord {
     int page = 0;  // 1-based
     std::string text;
     double left = 0;
+    double right = 0;
     double baseline = 0;  // derived from the word box of a Helvetica text
+    double height = 0;    // of the word box: 0.925 of the size for Helvetica
 };
 
 // The words of every page of a PDF file; empty when pdftotext fails.

@@ -2,8 +2,11 @@
 #include "reports/pdflib.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -111,24 +114,41 @@ TEST_F(PdfDocument, ASecondDocumentWithTheSameObjectStandsAlone) {
     EXPECT_EQ(PdfInfo(folder.file("second.pdf"))["Pages"], "3");
 }
 
-TEST_F(PdfDocument, OpenFileGivesMinusOneWhereNoFileCanBeCreated) {
+// open_file refuses with the reason the export passes on; nothing it
+// refuses is created, replaced or even staged. Only open_file is called, so
+// even a wrong answer could never put a PDF in place of /dev/null.
+TEST_F(PdfDocument, OpenFileGivesMinusOneAndTheReasonWhereNoFileCanBeCreated) {
     test::WriteFile(folder.file("plain"), "a file, not a folder");
-    const std::string paths[] = {
-        folder.file("missing/x.pdf"),  // folder does not exist
-        folder.file("plain/x.pdf"),    // "folder" is a file: fails for root too
-        "/proc/version/x.pdf",
-        folder.path().string(),  // the target is a folder
-        folder.file("sub/"),          "", std::string("x.pdf\0/elsewhere", 16),
+    ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0644), 0);
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {folder.file("missing/x.pdf"), std::strerror(ENOENT)},
+        {folder.file("plain/x.pdf"), std::strerror(ENOTDIR)},  // "folder" is a file: fails for root too
+        {"/proc/version/x.pdf", std::strerror(ENOTDIR)},
+        {folder.path().string(), std::strerror(EISDIR)},  // the target is a folder
+        {folder.file("sub/"), std::strerror(EISDIR)},
+        {folder.file(std::string(256, 'x') + ".pdf"), std::strerror(ENAMETOOLONG)},
+        {"", "the file name is empty"},
+        {std::string("x.pdf\0/elsewhere", 16), "the file name holds a NUL character"},
+        {folder.file("pipe"), "it is a FIFO, not a regular file"},
+        {"/dev/null", "it is a character device, not a regular file"},
     };
-    for (const std::string& path : paths) {
+    for (const auto& c : cases) {
         int result = 0;
-        EXPECT_NO_THROW(result = pdf.open_file(path)) << path;
-        EXPECT_EQ(result, -1) << path;
+        EXPECT_NO_THROW(result = pdf.open_file(c.path)) << c.path;
+        EXPECT_EQ(result, -1) << c.path;
+        EXPECT_EQ(pdf.fileFailure(), c.reason) << c.path;
+        if (result != -1) pdf.discard();
     }
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"plain"});
+    EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"pipe", "plain"}));
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 
     // Nothing was opened: the object still starts a document.
     ASSERT_EQ(pdf.open_file(folder.file("ok.pdf")), 1);
+    EXPECT_EQ(pdf.fileFailure(), "");
     DrawSamplePage(pdf, "after refusals");
     pdf.close();
     EXPECT_TRUE(PassesQpdfCheck(folder.file("ok.pdf")));
@@ -152,6 +172,7 @@ TEST_F(PdfDocument, AFailedWriteLeavesTheEarlierFileIntact) {
     pdf.close();
 
     EXPECT_TRUE(pdf.closeFailed());
+    EXPECT_FALSE(pdf.fileFailure().empty());
     EXPECT_EQ(ReadFile(path), "the datasheet of yesterday");
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"datasheet.pdf"});
 
@@ -174,6 +195,17 @@ TEST_F(PdfDocument, AnExportNeverClosedLeavesNoTrace) {
     }
     EXPECT_EQ(ReadFile(path), "the datasheet of yesterday");
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"datasheet.pdf"});
+
+    // Discarded on purpose: the same, and the object starts the next one.
+    ASSERT_EQ(pdf.open_file(path), 1);
+    pdf.begin_page(595, 842);
+    pdf.discard();
+    EXPECT_EQ(ReadFile(path), "the datasheet of yesterday");
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"datasheet.pdf"});
+    ASSERT_EQ(pdf.open_file(path), 1);
+    DrawSamplePage(pdf, "today");
+    pdf.close();
+    EXPECT_TRUE(PassesQpdfCheck(path));
 }
 
 TEST_F(PdfDocument, CallsOutsideTheirDocumentOrPageAreRuntimeErrors) {

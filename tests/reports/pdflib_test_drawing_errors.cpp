@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <functional>
 #include <string>
 
-#include "support/pdf_tools.h"
 #include "reports/pdflib.h"
+#include "support/pdf_tools.h"
 
 namespace keld {
 namespace {
@@ -69,6 +70,27 @@ TEST(PdfDrawingErrors, ThrowTheirClassAndLeaveTheDocumentUsable) {
              pdf.open_image_file("jpeg", f.file("logo.jpg"), "", 0);
          },
          Expected::Syntax, "logo.jpg"},
+        // libharu would copy these into the document unchecked, and no PDF
+        // reader could show them.
+        {"image cut short",
+         [](PDFlib& pdf, const test::ScratchFolder& f) {
+             const std::string badge = test::ReadFile(KELD_BUILD_DIR "/AHRI.jpg");
+             test::WriteFile(f.file("AHRI.jpg"), badge.substr(0, badge.size() / 2));
+             pdf.open_image_file("jpeg", f.file("AHRI.jpg"), "", 0);
+         },
+         Expected::Syntax, "AHRI.jpg, Premature end of JPEG file"},
+        {"empty image",
+         [](PDFlib& pdf, const test::ScratchFolder& f) {
+             test::WriteFile(f.file("AHRI.jpg"), "");
+             pdf.open_image_file("jpeg", f.file("AHRI.jpg"), "", 0);
+         },
+         Expected::Syntax, "AHRI.jpg, Empty input file"},
+        {"image that is a FIFO",
+         [](PDFlib& pdf, const test::ScratchFolder& f) {
+             mkfifo(f.file("AHRI.jpg").c_str(), 0644);
+             pdf.open_image_file("jpeg", f.file("AHRI.jpg"), "", 0);
+         },
+         Expected::IO, "AHRI.jpg, not a regular file"},
         {"image type",
          [](PDFlib& pdf, const test::ScratchFolder&) { pdf.open_image_file("gif", "x.gif", "", 0); },
          Expected::Value, "image type gif"},

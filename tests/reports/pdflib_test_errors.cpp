@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <hpdf.h>
 
+#include <clocale>
 #include <string>
 
 #include "reports/pdflib.h"
 #include "reports/pdflib_errors.h"
+#include "support/pdf_tools.h"
 
 namespace keld {
 namespace {
@@ -76,6 +78,33 @@ TEST(PdfErrorMessage, NamesTheFailureTheContextAndTheCode) {
               "Font name not found: Helvetica-Light, encoding host (libharu error 0x102F)");
     EXPECT_EQ(HaruErrorMessage(HPDF_PAGE_INVALID_GMODE, 3, ""),
               "Call not allowed inside the current path or text (libharu error 0x1051, detail 0x0003)");
+}
+
+// The window runs under the user's locale; a German desktop must not turn
+// the numbers of a message into "12,500000".
+TEST(PdfErrorMessage, NumbersAreWrittenWithADecimalPoint) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/install-deps.sh makes de_DE.UTF-8";
+    test::ScratchFolder folder;
+    PDFlib pdf;
+    ASSERT_EQ(pdf.open_file(folder.file("x.pdf")), 1);
+    std::string pageSize;
+    std::string fontSize;
+    try {
+        pdf.begin_page(1.5f, 842);  // below the smallest page
+    } catch (const PDFlib::Exception& error) {
+        pageSize = error.get_errmsg();
+    }
+    pdf.begin_page(595, 842);
+    try {
+        pdf.setfont(pdf.findfont("Helvetica", "host", 0), -2.5f);
+    } catch (const PDFlib::Exception& error) {
+        fontSize = error.get_errmsg();
+    }
+    pdf.discard();
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_NE(pageSize.find("1.5 x 842"), std::string::npos) << pageSize;
+    EXPECT_NE(fontSize.find("size -2.5"), std::string::npos) << fontSize;
 }
 
 TEST(PdfErrorMessage, LongMessagesAreCutAtACharacterBoundary) {

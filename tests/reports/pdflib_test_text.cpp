@@ -10,6 +10,8 @@
 namespace keld {
 namespace {
 
+constexpr const char* kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
 // The GB 2312 bytes the datasheet hands the Chinese font.
 std::string ToGb2312(const std::string& utf8) {
     iconv_t converter = iconv_open("GB2312", "UTF-8");
@@ -96,6 +98,40 @@ TEST_F(PdfText, TextStopsAtAnEmbeddedNul) {
     const std::string text = closeAndExtract();
     EXPECT_NE(text.find("Model"), std::string::npos);
     EXPECT_EQ(text.find("QTK"), std::string::npos);
+}
+
+// Widths the header fields are fitted with: Helvetica's own metrics
+// ("Model " is 3001 thousandths of the size), the Chinese font's full-width
+// ideographs.
+TEST_F(PdfText, StringWidthFollowsTheFontsMetricsAndTheSize) {
+    EXPECT_FLOAT_EQ(pdf.stringwidth("Model ", helvetica, 8), 3.001f * 8);
+    EXPECT_FLOAT_EQ(pdf.stringwidth("Model ", helvetica, 5), 3.001f * 5);
+    EXPECT_FLOAT_EQ(pdf.stringwidth("", helvetica, 8), 0);
+    const int song = pdf.findfont("STSong-Light", "GB-EUC-H", 0);
+    EXPECT_FLOAT_EQ(pdf.stringwidth(ToGb2312("北京"), song, 8), 16);
+    EXPECT_THROW(pdf.stringwidth("Model", 7, 8), PDFlib::ValueException);
+}
+
+// A TrueType font takes UTF-8, knows which characters it holds, and goes
+// into the file with the glyphs the page shows.
+TEST_F(PdfText, ATrueTypeFontIsEmbeddedAndKnowsItsCharacters) {
+    const int dejaVu = pdf.findfont(kDejaVuSans, "unicode", 1);
+    EXPECT_EQ(pdf.findfont(kDejaVuSans, "unicode", 1), dejaVu);
+    EXPECT_TRUE(pdf.has_glyph(dejaVu, U'Ł'));
+    EXPECT_TRUE(pdf.has_glyph(dejaVu, U'Ж'));
+    EXPECT_FALSE(pdf.has_glyph(dejaVu, U'北'));
+    EXPECT_FALSE(pdf.has_glyph(dejaVu, U'\U00020000'));
+    EXPECT_THROW(pdf.has_glyph(helvetica, U'A'), PDFlib::TypeException);
+    EXPECT_THROW(pdf.findfont(kDejaVuSans, "host", 1), PDFlib::ValueException);
+    EXPECT_GT(pdf.stringwidth("Łódź", dejaVu, 8), 0);
+
+    pdf.setfont(dejaVu, 8);
+    pdf.show_xy("Łódź Жуковский", 52, 700);
+    const std::string text = closeAndExtract();
+    EXPECT_NE(text.find("Łódź Жуковский"), std::string::npos) << text;
+    const std::string fonts = test::Run("pdffonts " + test::ShellQuoted(path)).output;
+    EXPECT_NE(fonts.find("DejaVuSans"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find(" yes yes "), std::string::npos) << fonts;  // embedded, as a subset
 }
 
 }  // namespace

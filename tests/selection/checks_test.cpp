@@ -37,7 +37,7 @@ void RunCases(const std::vector<CheckCase>& cases, const char* launchText,
               const std::function<bool(SelectionPage&)>& check) {
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
-        test::RecordingSink sink;
+        test::RecordingSink sink{test::SinkMode::Strict};
         SelectionPage page(DecodeLaunchText(launchText), sink);
         prepare(page);
         ASSERT_TRUE(page.readControls());
@@ -45,10 +45,10 @@ void RunCases(const std::vector<CheckCase>& cases, const char* launchText,
         const bool passed = check(page);
         if (c.caption == nullptr) {
             EXPECT_TRUE(passed);
-            EXPECT_EQ(sink.messages(), Messages{});
+            EXPECT_EQ(sink.take(), Messages{});
         } else {
             EXPECT_FALSE(passed);
-            EXPECT_EQ(sink.messages(), (Messages{{c.caption, c.text}}));
+            EXPECT_EQ(sink.take(), (Messages{{c.caption, c.text}}));
         }
     }
 }
@@ -217,7 +217,7 @@ TEST(HeatPumpChecks, GlycolMinimumByLeavingWater) {
     };
     for (const GlycolCase& c : cases) {
         SCOPED_TRACE(c.leavingWater);
-        test::RecordingSink sink;
+        test::RecordingSink sink{test::SinkMode::Strict};
         SelectionPage page(DecodeLaunchText(""), sink);
         page.clickScrew();
         page.selectFluid(true);
@@ -230,12 +230,12 @@ TEST(HeatPumpChecks, GlycolMinimumByLeavingWater) {
         if (c.glycolAfter != c.glycolBefore) {
             EXPECT_EQ(page.editText(kGlycolEdit), std::to_string(c.glycolAfter));
         }
-        EXPECT_TRUE(sink.messages().empty());
+        EXPECT_TRUE(sink.take().empty());
     }
 }
 
 TEST(HeatPumpChecks, DifferenceFailsBeforeTheGlycolIsRaised) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     page.clickScrew();
     page.selectFluid(true);
@@ -245,7 +245,7 @@ TEST(HeatPumpChecks, DifferenceFailsBeforeTheGlycolIsRaised) {
     page.conditions().glycolPercent = 10;
     EXPECT_FALSE(page.ValidateScrewInputs());
     EXPECT_EQ(page.conditions().glycolPercent, 10);
-    EXPECT_EQ(sink.messages(), (Messages{{"Cooling", kDifference}}));
+    EXPECT_EQ(sink.take(), (Messages{{"Cooling", kDifference}}));
 }
 
 struct ScrewChillerGlycolCase {
@@ -268,7 +268,7 @@ TEST(ScrewChillerChecks, LowLeavingWaterRunsOnGlycol) {
     };
     for (const ScrewChillerGlycolCase& c : cases) {
         SCOPED_TRACE(std::string(c.launchText) + " " + std::to_string(c.leavingWater));
-        test::RecordingSink sink;
+        test::RecordingSink sink{test::SinkMode::Strict};
         SelectionPage page(DecodeLaunchText(c.launchText), sink);
         page.clickScrew();
         page.selectFluid(c.glycol);
@@ -283,7 +283,7 @@ TEST(ScrewChillerChecks, LowLeavingWaterRunsOnGlycol) {
             expected.push_back({"Cooling", "LWT is less than 4 degrees, the machine will use the glycol of " +
                                                std::to_string(c.glycolAfter)});
         }
-        EXPECT_EQ(sink.messages(), expected);
+        EXPECT_EQ(sink.take(), expected);
         EXPECT_EQ(page.fluidListShowsGlycol(), c.switchedToGlycol);
         EXPECT_EQ(page.conditions().fluidIsGlycol, c.switchedToGlycol);
         EXPECT_EQ(page.isEnabled(kGlycolEdit), c.switchedToGlycol);

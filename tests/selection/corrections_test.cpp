@@ -38,7 +38,7 @@ TEST(Corrections, QtkReadsEvenAndOddGridsWithTheirFactors) {
     EXPECT_NEAR(result.powerRatioEven, 1.5 * 1.092, 1e-12);
     EXPECT_NEAR(result.capacityRatio, 2 * 0.9025, 1e-12);
     EXPECT_NEAR(result.powerRatio, 3 * 1.092, 1e-12);
-    EXPECT_TRUE(fixture.sink().messages().empty());
+    EXPECT_TRUE(fixture.sink().take().empty());
 }
 
 // Glycol below 4 °C: the grids are read at 7 °C (where they hold 1, while
@@ -137,6 +137,7 @@ TEST(Corrections, PressureDropRatioClampsBySeries) {
         {"QHK high", 1, 1, false, 1.45, 0, 1.3},
         {"GV5 low", 0, 1, false, 0.2, 0, 0.3},
         {"GV5 high", 0, 1, false, 1.45, 0, 1.45},
+        {"GV5 above 1.5", 0, 1, false, 1.8, 0, 1.5},
         {"GV5 large unit", 0, 1, true, 1.45, 0, 2.9},
         {"GV5 not a number", 0, 1, false, notANumber, 0, 0.3},
     };
@@ -150,7 +151,7 @@ TEST(Corrections, PressureDropRatioClampsBySeries) {
                                                            conditions, c.useConference2);
         EXPECT_NEAR(factor, c.factor, 1e-6) << c.name;
     }
-    EXPECT_TRUE(fixture.sink().messages().empty());
+    EXPECT_TRUE(fixture.sink().take().empty());
 }
 
 }  // namespace

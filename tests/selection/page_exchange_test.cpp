@@ -46,14 +46,14 @@ TEST(PageExchange, TextThatIsNoNumberStopsTheRead) {
     };
     for (const BadText& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " in " + std::to_string(c.controlId));
-        test::RecordingSink sink;
+        test::RecordingSink sink{test::SinkMode::Strict};
         SelectionPage page(DecodeLaunchText(""), sink);
         page.setEditText(kAltitudeEdit, "300");
         page.setEditText(c.controlId, c.text);
         page.setEditText(kCoolingOutletEdit, "9");
 
         EXPECT_FALSE(page.readControls());
-        EXPECT_EQ(sink.messages(), (Messages{{"JVT", c.prompt}}));
+        EXPECT_EQ(sink.take(), (Messages{{"JVT", c.prompt}}));
         EXPECT_FLOAT_EQ(page.conditions().altitude, 300);
         EXPECT_FLOAT_EQ(page.conditions().coolingAmbientTemp, 35);
         EXPECT_EQ(page.conditions().coolingCapacityRequired, 500);
@@ -85,11 +85,11 @@ TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
     };
     for (const GoodText& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " in " + std::to_string(c.controlId));
-        test::RecordingSink sink;
+        test::RecordingSink sink{test::SinkMode::Strict};
         SelectionPage page(DecodeLaunchText(""), sink);
         page.setEditText(c.controlId, c.text);
         ASSERT_TRUE(page.readControls());
-        EXPECT_TRUE(sink.messages().empty());
+        EXPECT_TRUE(sink.take().empty());
         if (c.controlId == kCoolingCapacityEdit) {
             EXPECT_EQ(page.conditions().coolingCapacityRequired, c.value);
         } else {
@@ -99,7 +99,7 @@ TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
 }
 
 TEST(PageExchange, WriteShowsRealsWithSixSignificantDigits) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     EXPECT_EQ(page.editText(kCoolingAmbientEdit), "35");
     EXPECT_EQ(page.editText(kFoulingEdit), "0.018");
@@ -119,10 +119,11 @@ TEST(PageExchange, WriteShowsRealsWithSixSignificantDigits) {
 // The radio groups of the compressor type and the standard are read after
 // every edit: a failed read leaves them as they were in the record.
 TEST(PageExchange, RadiosReadAfterAFailingEditAreNotTakenOver) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     page.setEditText(kToleranceEdit, "ten");
     page.clickStandard(1);
+    EXPECT_EQ(sink.take(), (Messages{{"JVT", "请输入一个整数。"}}));
     EXPECT_TRUE(page.isChecked(kGbRadio));
     EXPECT_EQ(page.conditions().partLoadStandard, 0);
     page.setEditText(kToleranceEdit, "10");

@@ -19,7 +19,7 @@ struct LeaveCase {
 // user can reach is enabled.
 class PageFields : public ::testing::Test {
 protected:
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page{DecodeLaunchText(""), sink};
     void SetUp() override { page.clickScrew(); }
 };
@@ -55,7 +55,7 @@ TEST_F(PageFields, LeavingAFieldNormalisesItsValue) {
         page.leaveField(c.controlId);
         EXPECT_EQ(page.editText(c.controlId), c.shown);
     }
-    EXPECT_TRUE(sink.messages().empty());
+    EXPECT_TRUE(sink.take().empty());
 }
 
 TEST_F(PageFields, LeavingOneFieldTakesOverTheOthersUnchanged) {
@@ -75,7 +75,7 @@ TEST_F(PageFields, IntegerFieldsHaveNoLeaveRule) {
     page.setEditText(kToleranceEdit, "abc");
     page.leaveField(kToleranceEdit);
     EXPECT_EQ(page.editText(kToleranceEdit), "abc");
-    EXPECT_TRUE(sink.messages().empty());
+    EXPECT_TRUE(sink.take().empty());
 }
 
 TEST_F(PageFields, LeavingAFieldWithTextThatIsNoNumberRevertsIt) {
@@ -83,7 +83,7 @@ TEST_F(PageFields, LeavingAFieldWithTextThatIsNoNumberRevertsIt) {
     page.setEditText(kCoolingAmbientEdit, "hot");
     page.setEditText(kCoolingOutletEdit, "8");
     page.leaveField(kCoolingAmbientEdit);
-    EXPECT_EQ(sink.messages(), (std::vector<test::RecordingSink::Message>{{"JVT", "请输入一个数字。"}}));
+    EXPECT_EQ(sink.take(), (std::vector<test::RecordingSink::Message>{{"JVT", "请输入一个数字。"}}));
     EXPECT_EQ(page.editText(kAltitudeEdit), "120");  // read before the ambient
     EXPECT_EQ(page.editText(kCoolingAmbientEdit), "35");
     EXPECT_EQ(page.editText(kCoolingOutletEdit), "7");  // never read: reverted
@@ -109,7 +109,7 @@ TEST_F(PageFields, FocusChoosesWhichValueOfACircuitIsEntered) {
 }
 
 TEST(PageFieldsDisabled, ADisabledEditTakesNoFocusAndNoLeaveRule) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);  // centrifugal: heating disabled
     page.focusField(kHeatingFlowEdit);
     EXPECT_TRUE(page.isReadOnly(kHeatingFlowEdit));
@@ -119,7 +119,7 @@ TEST(PageFieldsDisabled, ADisabledEditTakesNoFocusAndNoLeaveRule) {
 }
 
 TEST(PageFieldsDisabled, UnknownEditIdsAreRefused) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     EXPECT_THROW(page.setEditText(kChillersRadio, "1"), std::out_of_range);
     EXPECT_THROW(page.editText(9999), std::out_of_range);

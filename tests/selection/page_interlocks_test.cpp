@@ -18,7 +18,7 @@ void ExpectEnabled(const SelectionPage& page, const std::vector<int>& ids, bool 
 }
 
 TEST(PageInterlocks, NewPageIsACentrifugalChillerOnWater) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     EXPECT_TRUE(page.isChecked(kCentrifugalRadio));
     EXPECT_TRUE(page.isChecked(kChillersRadio));
@@ -37,7 +37,7 @@ TEST(PageInterlocks, NewPageIsACentrifugalChillerOnWater) {
                   true);
     EXPECT_TRUE(page.isReadOnly(kCoolingFlowEdit));
     EXPECT_TRUE(page.isReadOnly(kHeatingFlowEdit));
-    EXPECT_TRUE(sink.messages().empty());
+    EXPECT_TRUE(sink.take().empty());
 
     ASSERT_TRUE(page.readControls());
     const SelectionConditions& c = page.conditions();
@@ -50,7 +50,7 @@ TEST(PageInterlocks, NewPageIsACentrifugalChillerOnWater) {
 }
 
 TEST(PageInterlocks, FirstBrandScrewIsAHeatPump) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText("00"), sink);
     page.clickScrew();
     EXPECT_TRUE(page.isChecked(kScrewRadio));
@@ -68,7 +68,7 @@ TEST(PageInterlocks, FirstBrandScrewIsAHeatPump) {
 }
 
 TEST(PageInterlocks, SecondBrandScrewIsAChillerWithAhriOnly) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText("BREXAL"), sink);
     page.clickStandard(1);
     ASSERT_TRUE(page.isChecked(kGbRadio));
@@ -92,7 +92,7 @@ TEST(PageInterlocks, SecondBrandScrewIsAChillerWithAhriOnly) {
 }
 
 TEST(PageInterlocks, BackToCentrifugalDropsGlycolAndHeating) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     page.clickScrew();
     page.selectFluid(true);
@@ -114,7 +114,7 @@ TEST(PageInterlocks, BackToCentrifugalDropsGlycolAndHeating) {
 }
 
 TEST(PageInterlocks, ChoosingWaterDropsTheGlycolButNoTypedValue) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     page.clickScrew();
     page.selectFluid(true);
@@ -129,7 +129,7 @@ TEST(PageInterlocks, ChoosingWaterDropsTheGlycolButNoTypedValue) {
 }
 
 TEST(PageInterlocks, TheFluidListIsClosedToACentrifugalChiller) {
-    test::RecordingSink sink;
+    test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
     page.selectFluid(true);
     EXPECT_FALSE(page.fluidListShowsGlycol());

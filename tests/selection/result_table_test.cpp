@@ -87,11 +87,13 @@ TEST(ResultTable, TheMarkFollowsItsRowAndGoesWithTheRows) {
     AddRow(table, 1, "B");
     EXPECT_FALSE(table.markedRow());
     table.markRow(1);
-    AddRow(table, 0, "C");
+    AddRow(table, 0, "C");  // before the mark
     ASSERT_TRUE(table.markedRow());
     EXPECT_EQ(table.cell(*table.markedRow(), column::kModel), "B");
-    AddRow(table, 3, "D");
-    EXPECT_EQ(*table.markedRow(), 2);
+    AddRow(table, 2, "E");  // at the mark: the marked row moves down
+    EXPECT_EQ(table.cell(*table.markedRow(), column::kModel), "B");
+    AddRow(table, 4, "D");  // after the mark
+    EXPECT_EQ(*table.markedRow(), 3);
     table.deleteAllRows();
     EXPECT_FALSE(table.markedRow());
 }

@@ -4,10 +4,14 @@
 // unit rows that contradict the module table.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "db/message_sink.h"
+#include "selection/launch_parameters.h"
 #include "selection/page_controls.h"
+#include "support/fixture_database.h"
 #include "support/selection_fixture.h"
 
 namespace keld::test {
@@ -19,6 +23,10 @@ constexpr const char* kQtk130 =
     "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '11.04-33.11', "
     "'61.8', "
     "'22.07');\n";
+
+constexpr const char* kGv5Unit =
+    "INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK185GV5-LQE', '1', 467.0, 467.0, 155.9, 22.0, "
+    "'11.00-33.00', '50.0', '22.0');\n";
 
 constexpr const char* kQhk150 =
     "INSERT INTO ALL_Model_qhk VALUES (0, 2, 0, 0, 'QHK150GP5-LQE', '1', 507.0, 507.0, 136.7, 24.17, 23.89, "
@@ -36,7 +44,7 @@ public:
             throw std::runtime_error("the first run did not fill the list");
         }
         previousRows_ = rows();
-        sink().clear();
+        if (!sink().take().empty()) throw std::runtime_error("the first run showed a message");
         set(kCoolingAmbientEdit, "35");
     }
     const std::vector<ResultTable::Row>& previousRows() const { return previousRows_; }
@@ -50,7 +58,7 @@ TEST(RunFailures, FailedInputCheckClearsTheList) {
     run.set(kCoolingAmbientEdit, "44.1");
     EXPECT_EQ(run.run(), ListEffect::Cleared);
     EXPECT_EQ(
-        run.sink().messages(),
+        run.sink().take(),
         (Messages{{"Cooling", "Please input the value of ambient temperature between -8.0 and 44.0 "}}));
     EXPECT_EQ(run.page().results().rowCount(), 0);
 }
@@ -59,16 +67,40 @@ TEST(RunFailures, TextThatIsNoNumberStartsNoRun) {
     FilledList run;
     run.set(kCoolingCapacityEdit, "five hundred");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    ASSERT_EQ(run.sink().messages().size(), 1u);
+    EXPECT_EQ(run.sink().take(), (Messages{{"JVT", "请输入一个整数。"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
 
-TEST(RunFailures, QtkQueryWithoutCandidatesKeepsTheListSilently) {
-    FilledList run;
-    run.set(kCoolingCapacityEdit, "100");
-    EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_TRUE(run.sink().messages().empty());
-    EXPECT_EQ(run.rows(), run.previousRows());
+// A band without units says so: the rows of the previous run stay, and the
+// user is not left to take them for the answer to the new duty.
+TEST(RunFailures, QueryWithoutCandidatesSaysSoAndKeepsTheList) {
+    struct Case {
+        const char* name;
+        const char* launch;
+        bool screw;
+        const char* capacity;
+        const char* tolerance;
+    };
+    const Case cases[] = {
+        {"QTK above every unit", "", false, "5000", "15"},
+        {"QTK negative duty", "", false, "-100", "15"},
+        // 459.2 kW lies 8.16 % below 500 kW: outside a band of 8 %.
+        {"QTK narrow band", "", false, "500", "8"},
+        {"QTK no tolerance", "", false, "500", "0"},
+        {"QHK above every unit", "", true, "5000", "15"},
+        {"GV5 above every unit", "BREXAL", true, "5000", "15"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FilledList run(std::string(kQhk150) + kGv5Unit, c.launch);
+        if (c.screw) run.page().clickScrew();
+        run.set(kCoolingCapacityEdit, c.capacity);
+        run.set(kToleranceEdit, c.tolerance);
+        EXPECT_EQ(run.run(), ListEffect::Kept);
+        EXPECT_FALSE(run.endedByError());
+        EXPECT_EQ(run.sink().take(), (Messages{{"JVT", "No suitable models!"}}));
+        EXPECT_EQ(run.rows(), run.previousRows());
+    }
 }
 
 // A grid without data at the duty point gives a capacity ratio of 0, which
@@ -78,7 +110,7 @@ TEST(RunFailures, NoPerformanceDataAtTheDutyPointKeepsTheList) {
         "DROP TABLE \"CapcityQTK130&260GN5\";\n" + GridSql("CapcityQTK130&260GN5", "1", {{"7", "35", "0"}});
     FilledList run(grid);
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_EQ(run.sink().messages(),
+    EXPECT_EQ(run.sink().take(),
               (Messages{{"JVT", "No performance data at ambient 35.0 °C, leaving water 7.00 °C"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
@@ -89,8 +121,8 @@ TEST(RunFailures, DatabaseErrorDuringCorrectionsKeepsTheList) {
     FilledList run("DELETE FROM High WHERE Highth > 1000;");
     run.set(kAltitudeEdit, "1500");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_TRUE(run.endedByDatabaseError());
-    EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "Table High has no row above Highth = 1500.000000"}}));
+    EXPECT_TRUE(run.endedByError());
+    EXPECT_EQ(run.sink().take(), (Messages{{"JVT", "Table High has no row above Highth = 1500.000000"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
 
@@ -100,9 +132,8 @@ TEST(RunFailures, LeavingWaterOutsideAGridKeepsTheList) {
     run.set(kCoolingOutletEdit, "5");
     run.set(kCoolingInletEdit, "10");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_TRUE(run.endedByDatabaseError());
-    ASSERT_EQ(run.sink().messages().size(), 1u);
-    EXPECT_EQ(run.sink().messages()[0].caption, "JVT");
+    EXPECT_TRUE(run.endedByError());
+    EXPECT_EQ(run.sink().take(), (Messages{{"JVT", "No current record to read the field \"LWT\" from."}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
 
@@ -116,8 +147,8 @@ TEST(RunFailures, AmbientOutsideAGridKeepsTheList) {
     FilledList run(grid);
     run.set(kCoolingAmbientEdit, "20");
     EXPECT_EQ(run.run(), ListEffect::Kept);
-    EXPECT_FALSE(run.endedByDatabaseError());
-    EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", "遇到不适当的参数。"}}));
+    EXPECT_FALSE(run.endedByError());
+    EXPECT_EQ(run.sink().take(), (Messages{{"JVT", "遇到不适当的参数。"}}));
     EXPECT_EQ(run.rows(), run.previousRows());
 }
 
@@ -136,8 +167,8 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
         FilledList run(std::string("DROP TABLE \"") + c.missingTable + "\";", "BREXAL");
         run.page().clickScrew();
         EXPECT_EQ(run.run(), ListEffect::Kept) << c.missingTable;
-        EXPECT_TRUE(run.endedByDatabaseError()) << c.missingTable;
-        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}})) << c.missingTable;
+        EXPECT_TRUE(run.endedByError()) << c.missingTable;
+        EXPECT_EQ(run.sink().take(), (Messages{{"JVT", c.message}})) << c.missingTable;
         EXPECT_EQ(run.rows(), run.previousRows()) << c.missingTable;
     }
 }
@@ -146,9 +177,11 @@ TEST(RunFailures, FailedStatementBeforeTheWalkIsReportedOnce) {
 // a fouling factor of 1e308, or twice that) leave no figure to show: the run
 // ends with a message naming the duty point and the list stays.
 TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
-    // Fouling 0.044: cooling power × 1e308; fouling 0.086: heating capacity × 1e308.
+    // Fouling 0.044: cooling power × 1e308; fouling 0.06: × 1e305; fouling
+    // 0.086: heating capacity × 1e308.
     const std::string hugeFactors =
         "INSERT INTO Dirt VALUES (0.044, 1, 1e308, 1, 1);\n"
+        "INSERT INTO Dirt VALUES (0.06, 1, 1e305, 1, 1);\n"
         "INSERT INTO Dirt VALUES (0.086, 1, 1, 1e308, 1);\n";
     struct Case {
         bool heatPump;
@@ -164,6 +197,9 @@ TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
          "0.044",
          {{"PowerQTK090&180GN5", "2"}},
          "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
+        // 1e305: one module of the largest rating (984 kW) stays finite, but a
+        // unit of two such modules does not
+        {false, "0.06", {}, "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"},
         // the heating capacity ratio, 1e308
         {true, "0.086", {}, "No valid performance data at ambient 7.0 °C, leaving water 45.00 °C"},
     };
@@ -172,7 +208,7 @@ TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
         if (c.heatPump) run.page().clickScrew();
         run.set(kFoulingEdit, c.fouling);
         EXPECT_EQ(run.run(), ListEffect::Kept) << c.message;
-        EXPECT_EQ(run.sink().messages(), (Messages{{"JVT", c.message}}));
+        EXPECT_EQ(run.sink().take(), (Messages{{"JVT", c.message}}));
         EXPECT_EQ(run.rows(), run.previousRows()) << c.message;
     }
 }
@@ -184,10 +220,9 @@ TEST(RunFailures, RatedFigureBeyondTheRangeOfARealEndsTheWalk) {
                    "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK131GN5-LQE', '1', 459.2, '1e999x', 22.07, "
                    "'11.04-33.11', '61.8', '22.07');\n");
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_TRUE(run.endedByDatabaseError());
-    EXPECT_TRUE(run.endedByDatabaseError());
+    EXPECT_TRUE(run.endedByError());
     EXPECT_EQ(
-        run.sink().messages(),
+        run.sink().take(),
         (Messages{{"JVT", "Read data Error:The field \"Power\" holds \"1e999x\", which is not a number."}}));
     ASSERT_EQ(run.page().results().rowCount(), 1);
     EXPECT_EQ(run.page().results().cell(0, column::kModel), "QTK130GN5-LQE");
@@ -203,7 +238,7 @@ TEST(RunFailures, DatabaseErrorDuringTheWalkKeepsTheRowsSoFar) {
         "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK132GN5-LQE', '1', 459.2, 135.5, NULL, "
         "'11.04-33.11', '61.8', '22.07');\n");
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_EQ(run.sink().messages(),
+    EXPECT_EQ(run.sink().take(),
               (Messages{{"JVT", "Read data Error:The field \"Flow_7\" is empty (NULL), not a number."}}));
     ASSERT_EQ(run.page().results().rowCount(), 1);
     EXPECT_EQ(run.rows()[0][column::kRecordId], "record");
@@ -225,7 +260,7 @@ TEST(RunFailures, InconsistentUnitsAreNamedLast) {
                    "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK900GN5-LQE', '1', 459.2, 135.5, 22.07, "
                    "'1-2', '61.8', '22.07');\n");
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_EQ(run.sink().messages(),
+    EXPECT_EQ(run.sink().take(),
               (Messages{{"JVT", "QTK900GN5-LQE:Water flow is beyond range"},
                         {"JVT", "QTK888GN5-LQE,QTK889GN5-LQE,QTK890GN5-LQE:Model data is inconsistent"}}));
     ASSERT_EQ(run.page().results().rowCount(), 1);
@@ -242,14 +277,81 @@ TEST(RunFailures, NonFiniteFlowOrInletRejectsTheUnit) {
     sameInletAndOutlet.set(kCoolingAmbientEdit, "36");
     sameInletAndOutlet.set(kCoolingInletEdit, "7");
     EXPECT_EQ(sameInletAndOutlet.run(), ListEffect::Replaced);
-    EXPECT_EQ(sameInletAndOutlet.sink().messages(), rejected);
+    EXPECT_EQ(sameInletAndOutlet.sink().take(), rejected);
     EXPECT_EQ(sameInletAndOutlet.page().results().rowCount(), 0);
 
     RunFixture zeroFlow(kQtk130);
     zeroFlow.enterCoolingFlow("0");
     EXPECT_EQ(zeroFlow.run(), ListEffect::Replaced);
-    EXPECT_EQ(zeroFlow.sink().messages(), rejected);
+    EXPECT_EQ(zeroFlow.sink().take(), rejected);
     EXPECT_EQ(zeroFlow.page().results().rowCount(), 0);
+}
+
+// A window that cannot show its first message box: the error it raises
+// stands for any failure inside a run that is none of the program's own.
+class FirstBoxFails : public MessageSink {
+public:
+    void show(const std::string& text, const std::string& caption) override {
+        if (!failed_) {
+            failed_ = true;
+            throw std::runtime_error("the window could not show a message box");
+        }
+        shown.push_back({caption, text});
+    }
+
+    Messages shown;
+
+private:
+    bool failed_ = false;
+};
+
+// Nothing a run raises escapes it. Before the walk (here the box of an empty
+// band) the list stays; during the walk (here the box of a pressure-drop
+// factor that cannot be read, after a first row) the rows so far stay. Both
+// end with the error as a message and count as a run an error ended.
+TEST(RunFailures, AnyErrorEndsTheRunAsAMessage) {
+    // A two-module unit whose module flows are too small to need a drop
+    // factor, then a one-module unit that does, from a table without it.
+    FixtureDatabase fixture(SelectionDatabaseSql() +
+                            "DROP TABLE WaterPD;\n"
+                            "CREATE TABLE WaterPD (Flow REAL, Other REAL);\n"
+                            "INSERT INTO WaterPD VALUES (0.3, 0.3), (1.5, 1.5);\n"
+                            "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK100GN5-LQE', '0+1', 769.3, 228.6, "
+                            "36.98, '1-100', '45.3/61.8', '1e9/1e9');\n" +
+                            kQtk130);
+    struct Case {
+        const char* name;
+        const char* capacity;
+        ListEffect effect;
+        std::vector<std::string> models;
+    };
+    const Case cases[] = {
+        {"before the walk", "5000", ListEffect::Kept, {"QTK100GN5-LQE"}},
+        {"during the walk", "600", ListEffect::Replaced, {"QTK100GN5-LQE"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FirstBoxFails window;
+        PerformanceDatabase db(window);
+        ASSERT_TRUE(db.OpenDatabase(fixture.path()));
+        SelectionPage page(DecodeLaunchText(""), window);
+        // A first run lists the two-module unit alone, without a message.
+        page.setEditText(kCoolingCapacityEdit, "770");
+        page.setEditText(kToleranceEdit, "5");
+        ASSERT_EQ(RunSelection(page, db).list, ListEffect::Replaced);
+        ASSERT_EQ(page.results().rowCount(), 1);
+        page.setEditText(kCoolingCapacityEdit, c.capacity);
+        page.setEditText(kToleranceEdit, "30");
+
+        const RunOutcome outcome = RunSelection(page, db);
+        EXPECT_EQ(outcome.list, c.effect);
+        EXPECT_TRUE(outcome.endedByError);
+        EXPECT_EQ(window.shown, (Messages{{"JVT", "the window could not show a message box"}}));
+        std::vector<std::string> models;
+        for (int r = 0; r < page.results().rowCount(); ++r)
+            models.push_back(page.results().cell(r, column::kModel));
+        EXPECT_EQ(models, c.models);
+    }
 }
 
 }  // namespace

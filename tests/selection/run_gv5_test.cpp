@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "support/selection_fixture.h"
 #include "selection/page_controls.h"
+#include "support/selection_fixture.h"
 
 namespace keld::test {
 namespace {
@@ -21,6 +21,7 @@ constexpr const char* kGv5Units = R"sql(
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK185GV5-LQE', '1', 467.0, 467.0, 155.9, 22.0, '11.00-33.00', '50.0', '22.0');
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK215GV5-LQE', '2', 538.0, 538.0, 186.1, 26.0, '13.00-39.00', '60.0', '26.0');
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK260GV5-LQE', '4', 649.0, 649.0, 208.0, 31.0, '15.50-46.50', '55.0', '31.0');
+INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK325GV5-LQE', '7', 800.0, 800.0, 256.3, 38.0, '19.00-57.00', '60.0', '38.0');
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK380GV5-LQE', '10', 947.6, 947.6, 302.5, 45.0, '22.50-67.50', '70.0', '45.0');
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK390GV5-LQE', '11', 984.0, 984.0, 332.7, 47.0, '23.50-70.50', '70.0', '47.0');
 INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK620GV5-LQE', '10+3', 1546.6, 1546.6, 510.6, 74.0, '40.00-120.00', '70.0/50.0', '50.0/25.0');
@@ -53,7 +54,7 @@ TEST_P(Gv5RunTest, FillsTheListAndReports) {
     if (c.coolingFlow) run.enterCoolingFlow(*c.coolingFlow);
 
     EXPECT_EQ(run.run(), c.effect);
-    EXPECT_EQ(run.sink().messages(), c.messages);
+    EXPECT_EQ(run.sink().take(), c.messages);
     EXPECT_EQ(run.rows(), c.rows);
 }
 
@@ -114,10 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                                                 {15, "0"},
                                                 {16, "70.0"},
                                                 {17, "984.0"}})}},
-        // Launch digit 4 hides the units on modules 4, 7 and 10 without a word.
-        Gv5Case{"SecondDigitFourHidesModules4And10",
+        // Launch digit 4 hides the units on modules 4, 7 and 10 without a word:
+        // of 325 (7), 380 (10) and 390 (11) only the last is listed.
+        Gv5Case{"SecondDigitFourHidesModules4_7And10",
                 "04BREXAL",
-                {{kCoolingCapacityEdit, "960"}},
+                {{kCoolingCapacityEdit, "900"}},
                 0,
                 {},
                 ListEffect::Replaced,
@@ -139,6 +141,41 @@ INSTANTIATE_TEST_SUITE_P(
                 ListEffect::Replaced,
                 {},
                 {}},
+        // Any other digit hides nothing.
+        Gv5Case{"OtherSecondDigitsHideNothing",
+                "03BREXAL",
+                {{kCoolingCapacityEdit, "900"}},
+                0,
+                {},
+                ListEffect::Replaced,
+                {},
+                {ExpectedRow("WOQ325GV5-LQEE", {{1, "800.0"},
+                                                {2, "256.3"},
+                                                {3, "38.00"},
+                                                {12, "800.0"},
+                                                {13, "256.3"},
+                                                {14, "12.00"},
+                                                {15, "0"},
+                                                {16, "60.0"},
+                                                {17, "800.0"}}),
+                 ExpectedRow("WOQ380GV5-LQEE", {{1, "947.6"},
+                                                {2, "302.5"},
+                                                {3, "45.00"},
+                                                {12, "947.6"},
+                                                {13, "302.5"},
+                                                {14, "12.00"},
+                                                {15, "0"},
+                                                {16, "140"},
+                                                {17, "947.6"}}),
+                 ExpectedRow("WOQ390GV5-LQEE", {{1, "984.0"},
+                                                {2, "332.7"},
+                                                {3, "47.00"},
+                                                {12, "984.0"},
+                                                {13, "332.7"},
+                                                {14, "12.00"},
+                                                {15, "0"},
+                                                {16, "70.0"},
+                                                {17, "984.0"}})}},
         // Connect 10+3: QSK380 + QSK240, r4(947.6 + 599.0); the module drops at
         // the modules' rated flows 45.0/50.0 and 29.0/25.0.
         Gv5Case{"TwoModulesAtTheRatingPoint",
@@ -249,10 +286,35 @@ TEST(Gv5Run, LowLeavingWaterRunsOnGlycol) {
     run.set(kCoolingOutletEdit, "2");
     run.set(kCoolingInletEdit, "7");
     ASSERT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_TRUE(run.sink().messages().empty());
+    EXPECT_TRUE(run.sink().take().empty());
     ASSERT_GE(run.page().results().rowCount(), 1);
     EXPECT_EQ(run.page().results().recordOfRow(0)->glycolPercent, 10);
     EXPECT_EQ(run.page().results().recordOfRow(0)->isWater, 0);
+}
+
+// A one-module unit's drop factor is read at its flow ratio held to 0.3 …
+// 1.5, though the table goes on: the nominal 50 kPa times 1.5 at 40 L/s
+// (ratio 1.82) and times 0.3 at 5 L/s (ratio 0.23).
+TEST(Gv5Run, DropFactorIsReadWithinItsFlowRatios) {
+    struct Case {
+        const char* enteredFlow;
+        const char* drop;
+    };
+    for (const Case& c : {Case{"40", "75.0"}, Case{"5", "15.0"}, Case{"22", "50.0"}}) {
+        SCOPED_TRACE(c.enteredFlow);
+        RunFixture run(
+            "INSERT INTO WaterPD_GV5 VALUES (2, 2, 4);\n"
+            "INSERT INTO ALL_Model_GV5 VALUES (1, 0, 2, 0, 0, 'QSK185GV5-LQE', '1', 467.0, 467.0, 155.9, "
+            "22.0, "
+            "'5.00-60.00', '50.0', '22.0');\n",
+            "BREXAL");
+        run.page().clickScrew();
+        run.enterCoolingFlow(c.enteredFlow);
+        EXPECT_EQ(run.run(), ListEffect::Replaced);
+        EXPECT_TRUE(run.sink().take().empty());
+        ASSERT_EQ(run.page().results().rowCount(), 1);
+        EXPECT_EQ(run.page().results().cell(0, column::kPressureDrop), c.drop);
+    }
 }
 
 }  // namespace

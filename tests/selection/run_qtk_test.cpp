@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/selection_fixture.h"
 #include "selection/page_controls.h"
+#include "support/selection_fixture.h"
 
 namespace keld::test {
 namespace {
@@ -45,7 +45,7 @@ TEST_P(QtkRunTest, FillsTheListAndReports) {
     if (c.coolingFlow) run.enterCoolingFlow(*c.coolingFlow);
 
     EXPECT_EQ(run.run(), ListEffect::Replaced);
-    EXPECT_EQ(run.sink().messages(), c.messages);
+    EXPECT_EQ(run.sink().take(), c.messages);
     EXPECT_EQ(run.rows(), c.rows);
 }
 
@@ -177,6 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "than 10.00 "
                   "°C"}},
                 {}},
+        // The limit itself is inside the envelope: 10 °C at 44 °C ambient.
+        // Off the rating point the flow is 459.2 × 0.86 / 5 / 3.6 and the
+        // drop 61.8 × 21.94 / 22.07.
+        QtkCase{"EnvelopeLimitItselfIsAccepted",
+                {{kCoolingAmbientEdit, "44"}, {kCoolingOutletEdit, "10"}, {kCoolingInletEdit, "15"}},
+                {},
+                "",
+                {},
+                {},
+                {ExpectedRow("QTK130GN5-LQE", {{1, "459.2"},
+                                               {2, "135.5"},
+                                               {3, "21.94"},
+                                               {12, "459.2"},
+                                               {13, "135.5"},
+                                               {14, "15.00"},
+                                               {15, "0"},
+                                               {16, "61.4"}})}},
         // 60 L/s exceeds both candidates' maximum.
         QtkCase{"FlowBeyondRangeNamesEveryUnit",
                 {{kCoolingCapacityEdit, "700"}, {kToleranceEdit, "20"}},
@@ -209,24 +226,32 @@ TEST(QtkRun, RecordKeepsTheInputsOfTheRow) {
     EXPECT_EQ(record->heatingCapacityRequired, 500);  // not written by a chiller run
 }
 
-// The entered flow is compared as shown (4 significant digits) with a little
-// slack on the minimum: the minimum itself passes, one step below does not.
+// The entered flow is compared as shown (4 significant digits), and the
+// minimum with a slack of 0.0000005 that lets a minimum stored a hair above
+// its shown value pass: the minimum itself passes, one step below does not.
 TEST(QtkRun, EnteredFlowAtTheRangeMinimumIsAccepted) {
-    const std::string unit =
-        "INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, 22.07, '15.2-33.11', "
-        "'61.8', '22.07');";
-    RunFixture atMinimum(unit);
-    atMinimum.enterCoolingFlow("15.2");
-    atMinimum.run();
-    EXPECT_EQ(atMinimum.page().results().rowCount(), 1);
-    EXPECT_TRUE(atMinimum.sink().messages().empty());
-
-    RunFixture belowMinimum(unit);
-    belowMinimum.enterCoolingFlow("15.19");
-    EXPECT_EQ(belowMinimum.run(), ListEffect::Replaced);
-    EXPECT_EQ(belowMinimum.page().results().rowCount(), 0);
-    EXPECT_EQ(belowMinimum.sink().messages(),
-              (std::vector<RecordingSink::Message>{{"JVT", "QTK130GN5-LQE:Water flow is beyond range"}}));
+    struct Case {
+        const char* minimum;
+        const char* enteredFlow;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"15.2", "15.2", true},       {"15.2", "15.1996", true},  // shown as 15.20
+        {"15.2000004", "15.2", true}, {"15.2000006", "15.2", false}, {"15.2", "15.19", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.minimum) + " " + c.enteredFlow);
+        RunFixture run(
+            std::string("INSERT INTO ALL_Model VALUES (0, 2, 0, 0, 'QTK130GN5-LQE', '1', 459.2, 135.5, "
+                        "22.07, '") +
+            c.minimum + "-33.11', '61.8', '22.07');");
+        run.enterCoolingFlow(c.enteredFlow);
+        EXPECT_EQ(run.run(), ListEffect::Replaced);
+        EXPECT_EQ(run.page().results().rowCount(), c.accepted ? 1 : 0);
+        const std::vector<RecordingSink::Message> rejected{
+            {"JVT", "QTK130GN5-LQE:Water flow is beyond range"}};
+        EXPECT_EQ(run.sink().take(), c.accepted ? std::vector<RecordingSink::Message>{} : rejected);
+    }
 }
 
 // A module drop below 1 kPa shows "-"; a single unit's drop shows its number.

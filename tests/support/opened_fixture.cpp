@@ -7,7 +7,8 @@ namespace keld::test {
 
 OpenedFixture::OpenedFixture(const std::string& sqlScript) : fixture(sqlScript), db(sink) {
     if (!db.OpenDatabase(fixture.path())) {
-        std::string message = sink.messages().empty() ? "" : sink.messages().back().text;
+        const auto messages = sink.take();
+        const std::string message = messages.empty() ? "" : messages.back().text;
         throw std::runtime_error("fixture database does not open: " + message);
     }
 }

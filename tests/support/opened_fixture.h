@@ -10,15 +10,17 @@
 namespace keld::test {
 
 // A fixture database already opened by a PerformanceDatabase whose messages
-// go to a RecordingSink. Opening costs a key derivation (some tens of
+// go to a strict RecordingSink. Opening costs a key derivation (some tens of
 // milliseconds), so a test suite may build one in SetUpTestSuite and share
-// it, clearing `sink` before each test. Throws std::runtime_error, with the
-// database's message, when the fixture does not open.
+// it; each test then takes the messages it expects, and the suite's TearDown
+// calls sink.expectAllTaken() so that a message is blamed on the test that
+// caused it. Throws std::runtime_error, with the database's message, when the
+// fixture does not open.
 struct OpenedFixture {
     explicit OpenedFixture(const std::string& sqlScript);
 
     FixtureDatabase fixture;
-    RecordingSink sink;
+    RecordingSink sink{SinkMode::Strict};
     PerformanceDatabase db;
 };
 

@@ -37,8 +37,8 @@ using GridValues = std::map<std::string, std::string>;
 std::string SelectionDatabaseSql(const GridValues& grids = {});
 
 // A page over a fixture database: the SQL of SelectionDatabaseSql() plus the
-// test's own unit rows and table changes, a recording sink and a page
-// started with `launchText`.
+// test's own unit rows and table changes, a strict recording sink (a test
+// takes every message it expects) and a page started with `launchText`.
 class RunFixture {
 public:
     explicit RunFixture(const std::string& extraSql, const std::string& launchText = "",
@@ -57,8 +57,8 @@ public:
         lastOutcome_ = RunSelection(page_, db_);
         return lastOutcome_.list;
     }
-    // Whether a database error ended the last run.
-    bool endedByDatabaseError() const { return lastOutcome_.endedByDatabaseError; }
+    // Whether an error ended the last run.
+    bool endedByError() const { return lastOutcome_.endedByError; }
 
     // The rows of the list; column 20 replaced by "record" when it names the
     // row's record, so that expected rows can be written as text.
@@ -66,7 +66,7 @@ public:
 
 private:
     FixtureDatabase fixture_;
-    RecordingSink sink_;
+    RecordingSink sink_{SinkMode::Strict};
     PerformanceDatabase db_;
     SelectionPage page_;
     RunOutcome lastOutcome_{ListEffect::Kept};
