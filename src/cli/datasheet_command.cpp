@@ -7,18 +7,16 @@
 
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
-#include "cli/program_directory.h"
 #include "cli/selection_session.h"
 #include "cli/usage_error.h"
+#include "db/module_directory.h"
+#include "db/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
 #include "selection/result_columns.h"
 
 namespace keld::cli {
 namespace {
-
-// The date the program was last updated, printed on every sheet.
-constexpr const char* kBuildDate = "2022/11/30";
 
 struct DatasheetOptions {
     PageOptions page;
@@ -114,7 +112,7 @@ int MakeDatasheet(const DatasheetOptions& options, SelectionSession& session, Da
 
     PDFlib pdf;
     const ExportRequest request{
-        pdf,        session.page(), session.database(), session.sink(), ProgramDirectory(),
+        pdf,        session.page(), session.database(), session.sink(), ModuleDirectory(),
         kBuildDate, options.texts,  options.out};
     const ExportResult result = ExportDatasheet(request);
     outcome.written = result.status == ExportStatus::Written;

@@ -2,17 +2,14 @@
 #pragma once
 
 #include "cli/collecting_sink.h"
-#include "cli/database_failure_sink.h"
 #include "cli/page_options.h"
-#include "db/performance_database.h"
-#include "selection/run_selection.h"
-#include "selection/selection_page.h"
+#include "selection/selection_session.h"
 
 namespace keld::cli {
 
-// One selection made from the command line: a page built with the launch
-// text and set up from the options, the performance database, and the sink
-// that keeps every message box in order.
+// One selection made from the command line: the selection session of the
+// launch text, set up from the options, and the sink that keeps every message
+// box in order.
 class SelectionSession {
 public:
     // Raises UsageError as ApplyPageOptions does.
@@ -20,26 +17,20 @@ public:
 
     // Opens --database, or KELD_Vortan.tbs beside the program. On failure
     // the database's own message is in sink() and false is returned.
-    bool openDatabase();
+    bool openDatabase() { return session_.openDatabase(); }
     // The CALC command, on the opened database.
-    ListEffect runSelection();
-    // Whether a database failure was shown so far (a table or field missing
-    // or unreadable, a damaged grid) or an error ended the run: the work
-    // could not be done, whatever the run left in the list.
-    bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
+    ListEffect runSelection() { return session_.runSelection().list; }
+    // Whether a database failure was shown so far or ended the run.
+    bool databaseFailed() const { return session_.databaseFailed(); }
 
-    SelectionPage& page() { return page_; }
+    SelectionPage& page() { return session_.page(); }
     CollectingSink& sink() { return sink_; }
-    PerformanceDatabase& database() { return database_; }
-    const std::string& databasePath() const { return databasePath_; }
+    PerformanceDatabase& database() { return session_.database(); }
+    const std::string& databasePath() const { return session_.databasePath(); }
 
 private:
     CollectingSink sink_;
-    DatabaseFailureSink databaseMessages_{sink_};
-    SelectionPage page_;
-    PerformanceDatabase database_;
-    std::string databasePath_;
-    bool runEndedByError_ = false;
+    keld::SelectionSession session_;
 };
 
 }  // namespace keld::cli

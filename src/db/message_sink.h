@@ -3,10 +3,9 @@
 
 #include <string>
 
-namespace keld {
+#include "db/program_identity.h"
 
-// Caption of every message box that carries the application title.
-inline constexpr const char* kApplicationTitle = "JVT";
+namespace keld {
 
 // Where the core sends what the program shows in a message box. The window
 // shows a modal box, the command line prints, tests record the texts in order.

@@ -5,13 +5,14 @@
 
 #include "db/message_sink.h"
 
-namespace keld::cli {
+namespace keld {
 
 // The message sink of the performance database: passes every message box on
 // to `target` and notes that one was shown. The database layer shows only
 // failures (a statement that fails, a correction factor that cannot be read,
-// "DATA ERROR!"), and the run carries on after most of them, so the command
-// line learns from here that the figures rest on data that could not be read.
+// "DATA ERROR!"), and the run carries on after most of them, so a selection
+// session learns from here that the figures rest on data that could not be
+// read.
 class DatabaseFailureSink : public MessageSink {
 public:
     explicit DatabaseFailureSink(MessageSink& target) : target_(target) {}
@@ -28,4 +29,4 @@ private:
     bool failureShown_ = false;
 };
 
-}  // namespace keld::cli
+}  // namespace keld

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "db/performance_database.h"
+#include "selection/database_failure_sink.h"
+#include "selection/launch_parameters.h"
+#include "selection/run_selection.h"
+#include "selection/selection_page.h"
+
+namespace keld {
+
+// What a selection needs from start-up to exit: the performance database and
+// the selection page built for the launch values. The window and keld-cli
+// both set their selections up here.
+//
+// Every message box (the database's and the page's) goes to `messages`, which
+// must outlive the session.
+class SelectionSession {
+public:
+    // The page starts in its default state for `launch`; the database is not
+    // opened yet.
+    SelectionSession(const LaunchParameters& launch, MessageSink& messages, std::string databasePath);
+
+    // Opens the database file read-only. On failure the database's own
+    // description has been shown and false is returned.
+    bool openDatabase();
+    // The CALC command on the opened database.
+    RunOutcome runSelection();
+    // Whether a database failure was shown so far (a table or field missing or
+    // unreadable, a damaged grid) or an error ended a run: the work could not be done,
+    // whatever the run left in the list.
+    bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
+
+    SelectionPage& page() { return page_; }
+    PerformanceDatabase& database() { return database_; }
+    MessageSink& messages() { return messages_; }
+    const std::string& databasePath() const { return databasePath_; }
+
+private:
+    MessageSink& messages_;
+    DatabaseFailureSink databaseMessages_{messages_};
+    SelectionPage page_;
+    PerformanceDatabase database_;
+    std::string databasePath_;
+    bool runEndedByError_ = false;
+};
+
+}  // namespace keld

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/user_dialogs.h"
+
+namespace keld::ui {
+
+// The real dialogs: Qt message boxes, CDlgProgrameInfoe, the file-save dialog,
+// CAboutDlg and the desktop's handler of PDF files.
+class DesktopDialogs : public UserDialogs {
+public:
+    void inform(QWidget* owner, const QString& text, const QString& caption) override;
+    bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
+    std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
+    QString askPdfPath(QWidget* owner) override;
+    void showAbout(QWidget* owner) override;
+    void openInViewer(const QString& path) override;
+};
+
+}  // namespace keld::ui

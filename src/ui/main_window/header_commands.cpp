@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main_window/header_commands.h"
+
+#include <QFile>
+#include <QWidget>
+#include <utility>
+
+#include "db/program_identity.h"
+#include "reports/datasheet_export.h"
+#include "selection/selection_session.h"
+#include "ui/page/keld_select.h"
+#include "ui/user_dialogs.h"
+
+namespace keld::ui {
+
+class HeaderCommands::Running {
+public:
+    explicit Running(bool& busy) : busy_(busy) { busy_ = true; }
+    ~Running() { busy_ = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    bool& busy_;
+};
+
+HeaderCommands::HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs,
+                               std::string moduleDirectory)
+    : window_(window), session_(session), dialogs_(dialogs), moduleDirectory_(std::move(moduleDirectory)) {}
+
+void HeaderCommands::setPage(CKeldSelect* page) { page_ = page; }
+
+void HeaderCommands::runCalc() {
+    if (busy_) return;
+    const Running running(busy_);
+    session_.runSelection();
+    if (page_) page_->refresh();
+}
+
+void HeaderCommands::exportPdfDatasheet() {
+    if (busy_) return;
+    const Running running(busy_);
+    SelectionPage& page = session_.page();
+    const std::optional<int> row = MarkedRowForDatasheet(page, session_.messages());
+    // The restore has written the row's inputs into the page.
+    if (page_) page_->refresh();
+    if (!row) return;
+
+    const std::optional<ProjectTexts> texts = dialogs_.askProjectTexts(&window_);
+    if (!texts) return;
+    const QString path = dialogs_.askPdfPath(&window_);
+    if (path.isEmpty()) return;
+
+    const ExportRequest request{pdf_,
+                                page,
+                                session_.database(),
+                                session_.messages(),
+                                moduleDirectory_,
+                                kBuildDate,
+                                *texts,
+                                QFile::encodeName(path).toStdString()};
+    const ExportResult result = WriteDatasheet(request, *row);
+    // A sheet that lacks some figures is shown as well, its messages given;
+    // any other outcome left no new file to show.
+    if (result.status == ExportStatus::Written) dialogs_.openInViewer(path);
+}
+
+void HeaderCommands::showAbout() {
+    if (busy_) return;
+    const Running running(busy_);
+    dialogs_.showAbout(&window_);
+}
+
+bool HeaderCommands::confirmExit() {
+    if (busy_) return false;
+    const Running running(busy_);
+    return dialogs_.confirm(&window_, QStringLiteral("Are you sure to exit ?"), QStringLiteral("TIP"));
+}
+
+}  // namespace keld::ui

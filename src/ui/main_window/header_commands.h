@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <string>
+
+#include "reports/pdflib.h"
+
+class QWidget;
+
+namespace keld {
+class SelectionSession;
+}
+
+namespace keld::ui {
+
+class CKeldSelect;
+class UserDialogs;
+
+// The commands of the main window's header: the calculation, the datasheet,
+// About and the exit question. One command at a time: a command's message
+// boxes run an event loop, and a click or key that reaches the window then
+// must not start a second command over the page the first one is changing.
+class HeaderCommands {
+public:
+    // `window` owns the dialogs; the session, the dialogs and the window
+    // outlive the commands.
+    HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs,
+                   std::string moduleDirectory);
+
+    // The page widget that shows what the commands change.
+    void setPage(CKeldSelect* page);
+
+    // Whether a command is running.
+    bool busy() const { return busy_; }
+
+    // CALC: the selection run on the page's inputs, then the page shows what
+    // it changed.
+    void runCalc();
+    // PDF: restores the marked row, asks for the project texts and the file,
+    // writes the datasheet and shows it in the desktop's viewer.
+    void exportPdfDatasheet();
+    void showAbout();
+    // "Are you sure to exit ?"; true when the user chose OK. Never while a
+    // command runs: the window stays until it has finished.
+    bool confirmExit();
+
+private:
+    // Marks a command as running for its lifetime.
+    class Running;
+
+    QWidget& window_;
+    SelectionSession& session_;
+    UserDialogs& dialogs_;
+    std::string moduleDirectory_;
+    QPointer<CKeldSelect> page_;
+    PDFlib pdf_;
+    bool busy_ = false;
+};
+
+}  // namespace keld::ui

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "ui/user_dialogs.h"
+
+namespace keld::test {
+
+// Answers the program's dialogs in a test and writes down, in order, every
+// dialog the program opened: "[caption] text" for message boxes and
+// questions, "project information", "file", "about" and "viewer <path>".
+class RecordingDialogs : public ui::UserDialogs {
+public:
+    void inform(QWidget* owner, const QString& text, const QString& caption) override;
+    bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
+    std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
+    QString askPdfPath(QWidget* owner) override;
+    void showAbout(QWidget* owner) override;
+    void openInViewer(const QString& path) override;
+
+    // The answers: the question's (OK unless set), the project texts
+    // (nothing for Cancel) and the file (empty for Cancel).
+    bool confirmAnswer = true;
+    std::optional<ProjectTexts> projectAnswer = ProjectTexts{};
+    QString pathAnswer;
+
+    // Runs while a message box is up, as a user acting behind it would.
+    std::function<void()> whileInformed;
+
+    QStringList shown;
+    // Whether every dialog had the main window, or the window given here, as
+    // its owner: a box without one would leave the window open to a second
+    // command.
+    QWidget* expectedOwner = nullptr;
+    bool ownersRight = true;
+
+private:
+    void record(QWidget* owner, const QString& entry);
+};
+
+}  // namespace keld::test
