@@ -1,15 +1,24 @@
 #!/bin/sh
 # Installs, with apt-get, the Debian packages the build and the tests need,
 # and only those that are missing, so a machine that has them all is left alone.
+# With --fuzz it adds clang and its libFuzzer runtime, which only the fuzz
+# targets need (a separate KELD_FUZZ build; see CONTRIBUTING.md).
 set -eu
 
+# The window draws "Arial" as Liberation Sans and its Chinese texts with
+# WenQuanYi Micro Hei, and opens datasheets through xdg-open; Xvfb gives the
+# window's benchmark and pictures (bench/window_timing.py,
+# scripts/window-screens.sh) a real X server.
 packages="cmake ninja-build g++ pkg-config
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins
-fonts-liberation2 fonts-wqy-microhei xdg-utils"
+fonts-liberation2 fonts-wqy-microhei xdg-utils xvfb"
+if [ "${1:-}" = "--fuzz" ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
 
 missing=""
 for p in $packages; do

@@ -9,6 +9,7 @@
 
 #include "app/jvt_app.h"
 #include "app/launch_block.h"
+#include "app/window_timing.h"
 #include "db/program_identity.h"
 #include "ui/desktop_dialogs.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     heldMessages = nullptr;
 
     QApplication::setApplicationName(QString::fromUtf8(keld::kApplicationTitle));
+    keld::MeasureWindowIfAsked();
     keld::ui::DesktopDialogs dialogs;
     keld::CJVTApp app(dialogs);
     return app.InitInstance();

@@ -81,8 +81,14 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
     SelectionSession session(options.page);
     if (!session.openDatabase()) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
-        for (const auto& message : session.sink().messages()) {
-            std::cerr << '[' << message.caption << "] " << message.text << '\n';
+        // A script that asked for JSON reads the database's message there,
+        // with no file written and no model listed.
+        if (options.json) {
+            WriteJson(std::cout, options, DatasheetOutcome{}, session.sink().messages());
+        } else {
+            for (const auto& message : session.sink().messages()) {
+                std::cerr << '[' << message.caption << "] " << message.text << '\n';
+            }
         }
         return kExitFailed;
     }

@@ -26,7 +26,8 @@ std::optional<float> ParseRealText(std::string_view text) {
     double value = 0;
     if (!ParseWholeNumber(text, value)) return std::nullopt;
     if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
-    if (value == 0) return 0.0f;  // "-0" is plain 0
+    // "-0", and a negative value too small for a float, is plain 0
+    if (static_cast<float>(value) == 0) return 0.0f;
     return static_cast<float>(value);
 }
 

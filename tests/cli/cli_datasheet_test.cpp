@@ -252,6 +252,18 @@ TEST(CliDatasheet, ADatabaseThatCannotBeOpenedExitsWithOne) {
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("/nonexistent/KELD_Vortan.tbs"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.file("x.pdf")));
+
+    // A script that asked for JSON still gets its one object, with the
+    // database's message and nothing written.
+    const CliResult json = RunCli({"datasheet", "--database", "/nonexistent/KELD_Vortan.tbs", "--model",
+                                   "QTK130GN5-LQE", "--out", folder.file("x.pdf"), "--json"});
+    EXPECT_EQ(json.exitCode, 1);
+    const JsonValue object = ParseJson(json.out);
+    EXPECT_EQ(object["file"].type, JsonValue::Type::Null);
+    EXPECT_FALSE(object["complete"].boolean);
+    ASSERT_EQ(object["messages"].array.size(), 1u);
+    EXPECT_EQ(object["messages"].array[0]["caption"].string, "JVT");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("x.pdf")));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // which fields a failed read has taken over.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "selection/page_controls.h"
 #include "selection/selection_page.h"
 #include "support/recording_sink.h"
@@ -78,6 +80,7 @@ TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
         {kCoolingAmbientEdit, "5.", 5},
         {kCoolingAmbientEdit, "-0", 0},
         {kCoolingAmbientEdit, "1e-50", 0},
+        {kCoolingAmbientEdit, "-2e-56", 0},
         {kCoolingCapacityEdit, " 600\t", 600},
         {kCoolingCapacityEdit, "+7", 7},
         {kCoolingCapacityEdit, "-2147483648", -2147483648.0},
@@ -94,6 +97,8 @@ TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
             EXPECT_EQ(page.conditions().coolingCapacityRequired, c.value);
         } else {
             EXPECT_FLOAT_EQ(page.conditions().coolingAmbientTemp, static_cast<float>(c.value));
+            // A zero is stored without its sign: the record never holds -0.
+            EXPECT_EQ(std::signbit(page.conditions().coolingAmbientTemp), std::signbit(c.value));
         }
     }
 }

@@ -67,6 +67,9 @@ TEST_P(PageObserverTest, TheMirrorNeverLagsBehind) {
     GetParam().acts(fixture);
     fixture.page().setObserver(nullptr);
     EXPECT_EQ(mirror.shown(), StateOf(fixture.page()));
+    // The boxes these acts raise are compared by the tests of the checks and
+    // runs; here only what the window would draw counts.
+    fixture.sink().take();
 }
 
 void Leave(RunFixture& f, int id, const std::string& text) {
@@ -140,10 +143,12 @@ TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     Leave(fixture, kCoolingAmbientEdit, "36");
     EXPECT_EQ(mirror.focusRequests, std::vector<int>{kToleranceEdit});
     EXPECT_EQ(fixture.page().editText(kToleranceEdit), "15");  // the unread entry reverted
+    EXPECT_EQ(fixture.sink().take(), (std::vector<RecordingSink::Message>{{"JVT", "请输入一个整数。"}}));
 
     fixture.set(kCoolingCapacityEdit, "5OO");
     EXPECT_EQ(fixture.run(), ListEffect::Kept);
     EXPECT_EQ(mirror.focusRequests, (std::vector<int>{kToleranceEdit, kCoolingCapacityEdit}));
+    EXPECT_EQ(fixture.sink().take(), (std::vector<RecordingSink::Message>{{"JVT", "请输入一个整数。"}}));
     fixture.page().setObserver(nullptr);
 }
 

@@ -68,6 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("cliArgs");
         QTest::newRow("centrifugal, CALC button")
             << QString() << false << QString() << false << QStringList();
+        QTest::newRow("defaults, Enter as the window opens")
+            << QString() << false << QString() << true << QStringList();
         QTest::newRow("centrifugal, 600 kW typed, Enter")
             << QString() << false << QStringLiteral("600") << true
             << QStringList{QStringLiteral("--cooling-capacity"), QStringLiteral("600")};
@@ -101,8 +103,9 @@ private Q_SLOTS:
         QLineEdit* capacityEdit = open.edit(kCoolingCapacityEdit);
         if (!capacity.isEmpty()) Type(capacityEdit, capacity);
         if (byEnter) {
-            if (capacity.isEmpty()) capacityEdit->setFocus();
-            QTest::keyClick(capacityEdit, Qt::Key_Return);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus != nullptr && open.window.selectionPage()->isAncestorOf(focus));
+            QTest::keyClick(focus, Qt::Key_Return);
         } else {
             QTest::mouseClick(open.headerButton(keld::ui::kCalcId), Qt::LeftButton);
         }
@@ -230,8 +233,34 @@ private Q_SLOTS:
         QContextMenuEvent bannerMenu(QContextMenuEvent::Mouse, onBanner, open.window.mapToGlobal(onBanner));
         QApplication::sendEvent(&open.window, &bannerMenu);
 
-        QCOMPARE(open.dialogs.shown, QStringList(3, QStringLiteral("about")));
+        // Enter on a focused header button is that button's click, not CALC.
+        QAbstractButton* about = open.headerButton(keld::ui::kAboutId);
+        about->setFocus();
+        QTest::keyClick(about, Qt::Key_Return);
+
+        QCOMPARE(open.dialogs.shown, QStringList(4, QStringLiteral("about")));
         QVERIFY(open.dialogs.ownersRight);
+        QVERIFY(open.listRows().isEmpty());
+    }
+
+    // A command's message box runs an event loop: what reaches the window
+    // meanwhile starts nothing over the page the command is changing.
+    void noCommandStartsWhileOneRuns() {
+        OpenWindow open("14BREXAL");
+        ClickRadio(open.pageButton(kScrewRadio));
+        Type(open.edit(kCoolingCapacityEdit), QStringLiteral("300"));
+        open.dialogs.whileInformed = [&open] {
+            open.dialogs.whileInformed = nullptr;
+            for (int id : {keld::ui::kCalcId, keld::ui::kPdfId, keld::ui::kAboutId, keld::ui::kCloseId}) {
+                open.headerButton(id)->click();
+            }
+            QTest::keyClick(open.edit(kCoolingCapacityEdit), Qt::Key_Return);
+            open.window.close();
+        };
+        QTest::mouseClick(open.headerButton(keld::ui::kCalcId), Qt::LeftButton);
+
+        QCOMPARE(open.dialogs.shown, QStringList{QStringLiteral("[JVT] No suitable models!")});
+        QVERIFY(open.window.isVisible());
     }
 };
 

@@ -10,6 +10,7 @@ void RecordingDialogs::record(QWidget* owner, const QString& entry) {
 
 void RecordingDialogs::inform(QWidget* owner, const QString& text, const QString& caption) {
     record(owner, QLatin1Char('[') + caption + QLatin1String("] ") + text);
+    if (whileInformed) whileInformed();
 }
 
 bool RecordingDialogs::confirm(QWidget* owner, const QString& text, const QString& caption) {

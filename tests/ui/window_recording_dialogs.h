@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "ui/user_dialogs.h"
@@ -26,6 +27,9 @@ public:
     bool confirmAnswer = true;
     std::optional<ProjectTexts> projectAnswer = ProjectTexts{};
     QString pathAnswer;
+
+    // Runs while a message box is up, as a user acting behind it would.
+    std::function<void()> whileInformed;
 
     QStringList shown;
     // Whether every dialog had the main window, or the window given here, as

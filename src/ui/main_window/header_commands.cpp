@@ -60,7 +60,8 @@ void HeaderCommands::exportPdfDatasheet() {
                                 *texts,
                                 QFile::encodeName(path).toStdString()};
     const ExportResult result = WriteDatasheet(request, *row);
-    // A sheet that stopped early is shown as well: it holds what was drawn.
+    // A sheet that lacks some figures is shown as well, its messages given;
+    // any other outcome left no new file to show.
     if (result.status == ExportStatus::Written) dialogs_.openInViewer(path);
 }
 

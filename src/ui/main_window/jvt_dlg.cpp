@@ -148,6 +148,16 @@ void CJVTDlg::createPage() {
     selectionPage_->move(0, 0);
     selectionPage_->show();
     commands_.setPage(selectionPage_);
+
+    // The user starts on the page's first control, where Enter runs CALC,
+    // rather than on the logo.
+    for (QWidget* next = selectionPage_->nextInFocusChain(); next != this && next != selectionPage_;
+         next = next->nextInFocusChain()) {
+        if (selectionPage_->isAncestorOf(next) && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus();
+            break;
+        }
+    }
 }
 
 bool CJVTDlg::event(QEvent* event) {

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "app/window_timing.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "ui/main_window/jvt_dlg.h"
+#include "ui/main_window/main_window_template.h"
+#include "ui/page/keld_select.h"
+#include "ui/page/multi_header_list.h"
+
+namespace keld {
+namespace {
+
+void ReportAndEnd(ui::CJVTDlg* window) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("first-paint-monotonic %ld.%09ld\n", static_cast<long>(now.tv_sec), now.tv_nsec);
+
+    auto* calc = window->findChild<QAbstractButton*>(QString::number(ui::kCalcId));
+    QWidget* rows = window->selectionPage()->resultList()->viewport();
+    const auto start = std::chrono::steady_clock::now();
+    calc->click();
+    rows->repaint();
+    const std::chrono::duration<double, std::milli> calcToRows = std::chrono::steady_clock::now() - start;
+    std::printf("calc-to-painted-rows-ms %.3f\n", calcToRows.count());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Waits for the first paint of the main window; the report follows once the
+// whole window has been painted and shown.
+class FirstPaintWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            if (auto* window = qobject_cast<ui::CJVTDlg*>(watched)) {
+                seen_ = true;
+                QTimer::singleShot(0, window, [window] { ReportAndEnd(window); });
+            }
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+}  // namespace
+
+void MeasureWindowIfAsked() {
+    if (std::getenv("KELD_MEASURE_WINDOW") == nullptr) return;
+    qApp->installEventFilter(new FirstPaintWatch(qApp));
+}
+
+}  // namespace keld
