@@ -22,40 +22,36 @@ bool IsBlankCell(const std::string& cell) {
 }
 
 ScheduleReader::ScheduleReader(std::istream& in) : in_(*in.rdbuf()) {
-    // The separator must be known before the header can be split, so its
-    // line is taken whole first, counting the candidates outside quotes.
+    // Column names need no line ends and no separators, so the header is the
+    // first line as it stands, and the separator the one it holds more of
+    // (a tie is the comma's): quoting cannot change that count.
     std::string headerLine;
-    bool quoted = false;
     bool lineEnded = false;
-    std::size_t commas = 0, semicolons = 0;
     for (int c = in_.sbumpc(); c != Traits::eof(); c = in_.sbumpc()) {
         const char ch = Traits::to_char_type(c);
-        if (ch == '"') quoted = !quoted;
-        if (!quoted && (ch == '\n' || ch == '\r')) {
+        if (ch == '\n' || ch == '\r') {
             if (ch == '\r' && in_.sgetc() == '\n') in_.sbumpc();
             lineEnded = true;
             break;
         }
-        if (!quoted && ch == ',') ++commas;
-        if (!quoted && ch == ';') ++semicolons;
         headerLine += ch;
     }
-    if (IsUtf16(headerLine)) {
-        throw UsageError("the schedule is UTF-16 text: save it as CSV in UTF-8");
-    }
+    if (IsUtf16(headerLine)) throw UsageError("the schedule is UTF-16 text: save it as CSV in UTF-8");
     if (headerLine.starts_with(kUtf8ByteOrderMark)) headerLine.erase(0, kUtf8ByteOrderMark.size());
-    separator_ = semicolons > commas ? ';' : ',';
 
+    const auto count = [&](char c) { return std::count(headerLine.begin(), headerLine.end(), c); };
+    separator_ = count(';') > count(',') ? ';' : ',';
     std::stringbuf headerText(headerLine);
-    if (!readRecord(headerText, header_) ||
-        std::all_of(header_.cells.begin(), header_.cells.end(), IsBlankCell)) {
+    const bool read = readRecord(headerText, separator_, header_);
+    if (!read || std::all_of(header_.cells.begin(), header_.cells.end(), IsBlankCell)) {
         throw UsageError("the schedule's first line must name its columns");
     }
+    if (!header_.fault.empty()) throw UsageError("the schedule's first line leaves a quoted cell open");
     if (lineEnded) ++line_;
 }
 
 bool ScheduleReader::next(ScheduleRecord& record) {
-    while (readRecord(in_, record)) {
+    while (readRecord(in_, separator_, record)) {
         if (!record.fault.empty() || !std::all_of(record.cells.begin(), record.cells.end(), IsBlankCell)) {
             return true;
         }
@@ -63,7 +59,7 @@ bool ScheduleReader::next(ScheduleRecord& record) {
     return false;
 }
 
-bool ScheduleReader::readRecord(std::streambuf& in, ScheduleRecord& record) {
+bool ScheduleReader::readRecord(std::streambuf& in, char separator, ScheduleRecord& record) {
     int c = in.sbumpc();
     if (c == Traits::eof()) return false;
     record.line = line_;
@@ -94,7 +90,7 @@ bool ScheduleReader::readRecord(std::streambuf& in, ScheduleRecord& record) {
             cell += ch;
             continue;
         }
-        if (ch == separator_) {
+        if (ch == separator) {
             if (count == record.cells.size()) record.cells.emplace_back();
             record.cells[count++].clear();
             cellStarted = false;

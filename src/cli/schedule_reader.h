@@ -26,9 +26,10 @@ struct ScheduleRecord {
 // separators, doubled quotes and line ends.
 class ScheduleReader {
 public:
-    // Reads the header line. The separator is the semicolon when the header
-    // holds more semicolons than commas outside quotes, else the comma.
-    // Raises UsageError for an empty file and for UTF-16 text.
+    // Reads the header: the first line, column names in it quoted or not.
+    // The separator is the semicolon when that line holds more semicolons
+    // than commas, else the comma. Raises UsageError for a first line without
+    // a name, one that leaves a quoted cell open, and for UTF-16 text.
     explicit ScheduleReader(std::istream& in);
 
     char separator() const { return separator_; }
@@ -40,7 +41,7 @@ public:
     bool next(ScheduleRecord& record);
 
 private:
-    bool readRecord(std::streambuf& in, ScheduleRecord& record);
+    bool readRecord(std::streambuf& in, char separator, ScheduleRecord& record);
 
     std::streambuf& in_;
     char separator_ = ',';

@@ -38,10 +38,10 @@ TEST(ScheduleReader, ReadsRecordsWithTheirLineNumbers) {
          ',',
          {"tag", "ambient", "outlet"},
          {{2, {"CH-1", "35"}}, {3, {"CH-2", "36", "7"}}}},
-        {"more semicolons than commas in a quoted header",
-         "\"a,b,c\";tag;ambient\nx;CH-1;35\n",
+        {"more semicolons than commas in the header, one of them quoted",
+         "\"a,b\";tag;ambient\nx;CH-1;35\n",
          ';',
-         {"a,b,c", "tag", "ambient"},
+         {"a,b", "tag", "ambient"},
          {{2, {"x", "CH-1", "35"}}}},
         {"a quote inside an unquoted cell is kept", "tag\nCH 5\"\n", ',', {"tag"}, {{2, {"CH 5\""}}}},
     };
@@ -74,7 +74,8 @@ TEST(ScheduleReader, AQuotedCellLeftOpenIsTheLastRecordAndSaysSo) {
 }
 
 TEST(ScheduleReader, RefusesWhatHasNoHeader) {
-    for (const char* text : {"", "\xEF\xBB\xBF", "\n\ntag\n", " , \ntag\n", "\xFF\xFEt\0"}) {
+    for (const char* text :
+         {"", "\xEF\xBB\xBF", "\n\ntag\n", " , \ntag\n", "\"tag\nambient\"\n", "\xFF\xFEt\0"}) {
         std::istringstream in(text);
         EXPECT_THROW(ScheduleReader reader(in), UsageError) << text;
     }
