@@ -8,16 +8,17 @@ char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 }  // namespace
 
-ColumnSet::ColumnSet(std::vector<std::string> names) : names_(std::move(names)) {
+ColumnSet::ColumnSet(std::vector<std::string> names)
+    : names_(std::move(names)), oatAxis_(OatAxisOfColumns(names_)) {
     for (int i = 0; i < size(); ++i) indexByName_.emplace(names_[static_cast<size_t>(i)], i);  // first wins
 }
 
-int ColumnSet::IndexOf(const std::string& name) const {
+int ColumnSet::IndexOf(std::string_view name) const {
     auto found = indexByName_.find(name);
     return found == indexByName_.end() ? -1 : found->second;
 }
 
-size_t ColumnSet::CaseFreeHash::operator()(const std::string& text) const {
+size_t ColumnSet::CaseFreeHash::operator()(std::string_view text) const {
     size_t hash = 14695981039346656037ull;  // FNV-1a
     for (char c : text) {
         hash ^= static_cast<unsigned char>(AsciiLower(c));
@@ -26,7 +27,7 @@ size_t ColumnSet::CaseFreeHash::operator()(const std::string& text) const {
     return hash;
 }
 
-bool ColumnSet::CaseFreeEqual::operator()(const std::string& a, const std::string& b) const {
+bool ColumnSet::CaseFreeEqual::operator()(std::string_view a, std::string_view b) const {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;

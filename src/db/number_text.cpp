@@ -73,21 +73,31 @@ bool ParseWholeNumber(std::string_view text, double& value) {
 }
 
 std::string IntegerText(std::int64_t value) {
-    char buffer[24];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    NumberTextBuffer buffer;
+    return std::string(IntegerText(value, buffer));
 }
 
 std::string RealText(double value) {
+    NumberTextBuffer buffer;
+    return std::string(RealText(value, buffer));
+}
+
+std::string_view IntegerText(std::int64_t value, NumberTextBuffer& buffer) {
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string_view(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
+}
+
+std::string_view RealText(double value, NumberTextBuffer& buffer) {
     if (value == 0.0) return "0";  // also for -0.0
     // 64 bytes hold the longest shortest-round-trip text in either notation
     // (at most 17 significant digits, 21 leading zeros for 1e-5, a sign).
-    char buffer[64];
+    char* first = buffer.data();
+    char* last = first + buffer.size();
     double magnitude = std::fabs(value);
     auto result = magnitude >= 1e-5 && magnitude < 1e15
-                      ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                      : std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+                      ? std::to_chars(first, last, value, std::chars_format::fixed)
+                      : std::to_chars(first, last, value);
+    return std::string_view(first, static_cast<size_t>(result.ptr - first));
 }
 
 }  // namespace keld

@@ -3,8 +3,10 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "db/format_text.h"
 #include "db/message_sink.h"
@@ -66,8 +68,9 @@ std::string OpenFailure(const std::string& path, int rc, sqlite3* db) {
     return FormatText("Cannot open the performance database \"%s\" (%s).", path.c_str(), engineText);
 }
 
-void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Cell& cell) {
+void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Result& result) {
     using Kind = RecordsetWriter::Cell::Kind;
+    RecordsetWriter::Cell& cell = result.cells.emplace_back();
     switch (sqlite3_column_type(statement, column)) {
         case SQLITE_INTEGER:
             cell.kind = Kind::Integer;
@@ -84,10 +87,10 @@ void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Cell& cell)
                                      : sqlite3_column_blob(statement, column);
             int size = sqlite3_column_bytes(statement, column);
             cell.kind = text ? Kind::Text : Kind::Blob;
+            cell.textOffset = static_cast<std::uint32_t>(result.text.size());
             if (bytes != nullptr && size > 0) {
-                cell.bytes.assign(static_cast<const char*>(bytes), static_cast<size_t>(size));
-            } else {
-                cell.bytes.clear();
+                result.text.append(static_cast<const char*>(bytes), static_cast<size_t>(size));
+                cell.textSize = static_cast<std::uint32_t>(size);
             }
             return;
         }
@@ -97,23 +100,44 @@ void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Cell& cell)
     }
 }
 
-// Steps the statement to its end into `target`; SQLITE_DONE when all rows
+// The columns whose cells a result keeps, in the order of its cells; every
+// column when `readColumns` is null.
+void ChooseColumns(const std::initializer_list<std::string_view>* readColumns,
+                   RecordsetWriter::Result& result, std::vector<int>& columnsRead) {
+    const int columns = result.columns->size();
+    columnsRead.clear();
+    if (readColumns == nullptr) {
+        for (int column = 0; column < columns; ++column) columnsRead.push_back(column);
+        result.width = columns;
+        return;
+    }
+    result.slotOfColumn.assign(static_cast<size_t>(columns), -1);
+    for (std::string_view name : *readColumns) {
+        int column = result.columns->IndexOf(name);
+        if (column < 0 || result.slotOfColumn[static_cast<size_t>(column)] >= 0) continue;
+        result.slotOfColumn[static_cast<size_t>(column)] = static_cast<int>(columnsRead.size());
+        columnsRead.push_back(column);
+    }
+    result.width = static_cast<int>(columnsRead.size());
+}
+
+// Steps the statement to its end into `result`; SQLITE_DONE when all rows
 // were read.
-int ReadRows(StatementCache::Entry& entry, Recordset& target) {
+int ReadRows(StatementCache::Entry& entry, const std::initializer_list<std::string_view>* readColumns,
+             std::vector<int>& columnsRead, RecordsetWriter::Result& result) {
     sqlite3_stmt* statement = entry.statement;
     int rc = sqlite3_step(statement);
     // The first step is where the engine re-prepares after a schema change.
     if (sqlite3_column_count(statement) != entry.columns->size()) StatementCache::RefreshColumns(entry);
-    RecordsetWriter::Begin(target, entry.columns);
-    const int columns = entry.columns->size();
-    size_t cellIndex = 0;
+    result.columns = entry.columns;
+    ChooseColumns(readColumns, result, columnsRead);
     int rows = 0;
     for (; rc == SQLITE_ROW; rc = sqlite3_step(statement), ++rows) {
-        for (int column = 0; column < columns; ++column) {
-            StoreCell(statement, column, RecordsetWriter::AddCell(target, cellIndex++));
-        }
+        for (int column : columnsRead) StoreCell(statement, column, result);
+        // Cells find their bytes by 32-bit offsets.
+        if (result.text.size() > UINT32_MAX) return SQLITE_TOOBIG;
     }
-    if (rc == SQLITE_DONE) RecordsetWriter::Finish(target, rows);
+    result.rowCount = rows;
     return rc;
 }
 
@@ -135,6 +159,7 @@ struct PerformanceDatabase::Connection {
 
     Handle handle;
     StatementCache statements;
+    std::vector<int> columnsRead;  // kept between statements, to spare an allocation each
 };
 
 PerformanceDatabase::PerformanceDatabase(MessageSink& messages) : messages_(messages) {}
@@ -142,6 +167,7 @@ PerformanceDatabase::PerformanceDatabase(MessageSink& messages) : messages_(mess
 PerformanceDatabase::~PerformanceDatabase() = default;
 
 bool PerformanceDatabase::OpenDatabase(const std::string& path) {
+    answersOfTheRun_.clear();
     connection_.reset();
     std::string failure = Connect(path);
     if (!failure.empty()) {
@@ -190,7 +216,31 @@ std::string PerformanceDatabase::Connect(const std::string& path) {
 }
 
 void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sql) {
-    RecordsetWriter::Clear(target);
+    if (runScopes_ > 0) {
+        auto kept = answersOfTheRun_.find(sql);
+        if (kept != answersOfTheRun_.end()) {
+            RecordsetWriter::Open(target, RecordsetWriter::Held(kept->second));
+            return;
+        }
+    }
+    RunStatement(target, sql, nullptr);
+    if (runScopes_ > 0 && RecordsetWriter::Held(target)) answersOfTheRun_.emplace(sql, target);
+}
+
+void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sql,
+                                        std::initializer_list<std::string_view> readColumns) {
+    RunStatement(target, sql, &readColumns);
+}
+
+std::shared_ptr<const ColumnSet> PerformanceDatabase::ResultColumns(const std::string& sql) {
+    if (!connection_) return nullptr;
+    StatementCache::Entry* entry = connection_->statements.Find(sql);
+    return entry != nullptr ? entry->columns : nullptr;
+}
+
+void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql,
+                                       const std::initializer_list<std::string_view>* readColumns) {
+    std::shared_ptr<RecordsetWriter::Result> result = RecordsetWriter::Reuse(target);
     if (!connection_) {
         messages_.show("The performance database is not open.", kApplicationTitle);
         return;
@@ -202,13 +252,21 @@ void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sq
                        kApplicationTitle);
         return;
     }
-    int rc = ReadRows(*entry, target);
-    std::string failure = rc != SQLITE_DONE ? sqlite3_errmsg(db) : "";
+    int rc = ReadRows(*entry, readColumns, connection_->columnsRead, *result);
+    std::string failure =
+        rc != SQLITE_DONE ? (rc == SQLITE_TOOBIG ? sqlite3_errstr(rc) : sqlite3_errmsg(db)) : "";
     sqlite3_reset(entry->statement);
     if (rc != SQLITE_DONE) {
-        RecordsetWriter::Clear(target);
         messages_.show(failure, kApplicationTitle);
+        return;
     }
+    RecordsetWriter::Open(target, std::move(result));
+}
+
+PerformanceDatabase::RunScope::RunScope(PerformanceDatabase& db) : db_(db) { ++db_.runScopes_; }
+
+PerformanceDatabase::RunScope::~RunScope() {
+    if (--db_.runScopes_ == 0) db_.answersOfTheRun_.clear();
 }
 
 }  // namespace keld
