@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "db/c_locale.h"
 
@@ -43,11 +44,21 @@ size_t NumberLength(std::string_view text) {
     return i;
 }
 
-// Converts a text NumberLength has accepted in full. strtod gives the
-// overflow to infinity and the underflow to zero that a reader expects; it
-// runs on a terminated copy and in the "C" locale so that neither the rest of
-// the field nor the user's decimal comma can change the result.
+// Converts a text NumberLength has accepted in full. std::from_chars rounds
+// exactly as strtod does, without a copy or a locale; a value beyond the
+// range of a double goes to strtod, which gives the overflow to infinity and
+// the underflow to zero that a reader expects, on a terminated copy and in
+// the "C" locale so that neither the rest of the field nor the user's
+// decimal comma can change the result.
 double ConvertNumber(std::string_view number) {
+    std::string_view magnitude = number;
+    const bool negative = !number.empty() && number.front() == '-';
+    if (!number.empty() && (number.front() == '+' || negative)) magnitude.remove_prefix(1);
+    double value = 0.0;
+    const char* end = magnitude.data() + magnitude.size();
+    auto result = std::from_chars(magnitude.data(), end, value);
+    if (result.ec == std::errc{} && result.ptr == end) return negative ? -value : value;
+
     std::string copy(number);
     return CLocale() != locale_t{} ? strtod_l(copy.c_str(), nullptr, CLocale())
                                    : strtod(copy.c_str(), nullptr);
