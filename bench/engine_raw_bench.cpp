@@ -47,7 +47,8 @@ int TraceEveryConnection(sqlite3* db, char**, const void*) {
 class RawReplay {
 public:
     explicit RawReplay(const std::vector<std::string>& statements) {
-        sqlite3_open_v2(KELD_SAMPLE_DATABASE, &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        sqlite3_open_v2(bench::BenchDatabasePath(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr);
         sqlite3_exec(db_, (std::string("PRAGMA key = '") + kDatabasePassword + "';").c_str(), nullptr,
                      nullptr, nullptr);
         sqlite3_exec(db_, "PRAGMA locking_mode = EXCLUSIVE;", nullptr, nullptr, nullptr);

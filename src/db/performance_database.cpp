@@ -2,12 +2,18 @@
 #include "db/performance_database.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include "db/cipher_settings.h"
 #include "db/format_text.h"
 #include "db/message_sink.h"
 #include "db/recordset_writer.h"
@@ -19,6 +25,10 @@ namespace {
 // A run sends about a hundred distinct texts; this keeps those of several
 // runs at different conditions, in a few hundred kilobytes.
 constexpr size_t kCachedStatements = 512;
+
+// Page cache: the file plus room for the engine's own pages, at most 1 GiB.
+constexpr long long kCacheSlackKibibytes = 2048;
+constexpr long long kLargestCacheKibibytes = 1024 * 1024;
 
 std::string QuotedLiteral(const std::string& text) {
     std::string quoted = "'";
@@ -44,6 +54,39 @@ int QueryFirstText(sqlite3* db, const char* sql, std::string& answer) {
     }
     sqlite3_finalize(statement);
     return rc;
+}
+
+// "" when `path` names a regular file (or a link to one), with its size;
+// otherwise why it cannot be the database. Opening a pipe would wait for a
+// writer forever and a folder gives only "disk I/O error", so neither is
+// ever handed to the engine.
+std::string RefuseWhatIsNoFile(const std::string& path, long long& size) {
+    if (path.empty()) return "No performance database was named: the path is empty.";
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return FormatText("Could not find the performance database \"%s\".", path.c_str());
+        }
+        return FormatText("Cannot open the performance database \"%s\" (%s).", path.c_str(),
+                          std::strerror(errno));
+    }
+    const char* kind = nullptr;
+    if (S_ISDIR(status.st_mode)) {
+        kind = "a folder";
+    } else if (S_ISFIFO(status.st_mode)) {
+        kind = "a pipe (FIFO)";
+    } else if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) {
+        kind = "a device";
+    } else if (S_ISSOCK(status.st_mode)) {
+        kind = "a socket";
+    } else if (!S_ISREG(status.st_mode)) {
+        kind = "no regular file";
+    }
+    if (kind != nullptr) {
+        return FormatText("The performance database \"%s\" is %s, not a file.", path.c_str(), kind);
+    }
+    size = static_cast<long long>(status.st_size);
+    return {};
 }
 
 std::string OpenFailure(const std::string& path, int rc, sqlite3* db) {
@@ -179,6 +222,10 @@ bool PerformanceDatabase::OpenDatabase(const std::string& path) {
 }
 
 std::string PerformanceDatabase::Connect(const std::string& path) {
+    long long fileSize = 0;
+    std::string refusal = RefuseWhatIsNoFile(path, fileSize);
+    if (!refusal.empty()) return refusal;
+
     // Read-only and without SQLITE_OPEN_CREATE: a missing file stays missing,
     // and no statement can change the file.
     sqlite3* db = nullptr;
@@ -188,30 +235,42 @@ std::string PerformanceDatabase::Connect(const std::string& path) {
 
     std::string key = "PRAGMA key = " + QuotedLiteral(kDatabasePassword) + ";";
     rc = sqlite3_exec(db, key.c_str(), nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, kCipherSettings, nullptr, nullptr, nullptr);
+    // The whole file fits the page cache (up to a limit no catalogue comes
+    // near): a run scans the unit tables, and a cache smaller than they are
+    // would read and decrypt them anew at every run.
+    const long long cacheKibibytes = std::min(fileSize / 1024 + kCacheSlackKibibytes, kLargestCacheKibibytes);
+    const std::string cacheSize = FormatText("PRAGMA cache_size = -%lld;", cacheKibibytes);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, cacheSize.c_str(), nullptr, nullptr, nullptr);
     // Keep the shared lock from the first read to the end: without it every
     // statement locks, unlocks and re-checks the file, a dozen system calls
     // that made up most of a selection run's time. Nothing can then change
     // the file under a running selection.
-    rc = sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE;", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE;", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
 
-    // The key is checked only when a page is read. A whole-file check finds a
-    // wrong password, another kind of file and a damaged or truncated copy
-    // now, at start-up, instead of in the middle of a selection.
-    std::string answer;
-    rc = QueryFirstText(db, "PRAGMA quick_check(1)", answer);
+    // Reading the schema decrypts and authenticates the first pages: a wrong
+    // password, a file of another kind or a damaged schema shows here. Every
+    // other page is authenticated whenever a statement reads it, so a
+    // damaged page fails that statement and never gives a figure; checking
+    // them all here would cost time in proportion to the catalogue.
+    std::string tables;
+    rc = QueryFirstText(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", tables);
+    std::string pages;
+    std::string pageSize;
+    if (rc == SQLITE_OK) rc = QueryFirstText(db, "PRAGMA page_count", pages);
+    if (rc == SQLITE_OK) rc = QueryFirstText(db, "PRAGMA page_size", pageSize);
     if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
-    if (answer != "ok") {
-        // The engine heads its report with the schema name; the page is what tells.
-        const std::string heading = "*** in database main ***\n";
-        if (answer.rfind(heading, 0) == 0) answer.erase(0, heading.size());
-        return FormatText("The performance database \"%s\" is damaged (%s).", path.c_str(), answer.c_str());
+    // A file cut short, even inside its last page, or grown: its length is
+    // not the pages its header counts.
+    const long long expectedSize = std::atoll(pages.c_str()) * std::atoll(pageSize.c_str());
+    if (fileSize != expectedSize) {
+        return FormatText(
+            "The performance database \"%s\" is damaged (the file holds %lld bytes, its pages %lld).",
+            path.c_str(), fileSize, expectedSize);
     }
     // An empty file reads as a database without tables.
-    rc = QueryFirstText(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table'", answer);
-    if (rc != SQLITE_OK) return OpenFailure(path, rc, db);
-    if (answer == "0") return FormatText("The performance database \"%s\" holds no tables.", path.c_str());
+    if (tables == "0") return FormatText("The performance database \"%s\" holds no tables.", path.c_str());
     return {};
 }
 
