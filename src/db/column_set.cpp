@@ -21,7 +21,9 @@ int ColumnSet::IndexOf(std::string_view name) const {
 size_t ColumnSet::CaseFreeHash::operator()(std::string_view text) const {
     size_t hash = 14695981039346656037ull;  // FNV-1a
     for (char c : text) {
-        hash ^= static_cast<unsigned char>(AsciiLower(c));
+        // Bit 5 set makes every upper-case letter its lower-case one (and
+        // folds a few signs onto others, which only share a hash).
+        hash ^= static_cast<unsigned char>(c) | 0x20u;
         hash *= 1099511628211ull;
     }
     return hash;
@@ -29,6 +31,7 @@ size_t ColumnSet::CaseFreeHash::operator()(std::string_view text) const {
 
 bool ColumnSet::CaseFreeEqual::operator()(std::string_view a, std::string_view b) const {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // the usual case: the name as the table writes it
     for (size_t i = 0; i < a.size(); ++i) {
         if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     }
