@@ -34,12 +34,17 @@ public:
     PerformanceDatabase(const PerformanceDatabase&) = delete;
     PerformanceDatabase& operator=(const PerformanceDatabase&) = delete;
 
-    // Opens the file read-only with the program's password and checks that
-    // it reads as an intact database with tables. A missing file, a wrong
-    // password, a damaged or truncated file or a file of another kind shows
-    // one description through the message sink (caption "JVT") and returns
-    // false. The file is never created, changed or written. Opening again
-    // replaces the previous connection.
+    // Opens the file read-only with the program's password and its cipher
+    // settings, and checks what costs the same for any catalogue: that the
+    // path names a regular file, that the schema decrypts and authenticates,
+    // that the file's length is the pages its header counts, and that it has
+    // tables. An empty path, a folder, a pipe or a device (refused before the
+    // engine sees them), a missing file, a wrong password, a file of another
+    // kind, a damaged first page, a truncated or empty file each show one
+    // description through the message sink (caption "JVT") and return false.
+    // A page damaged further in is found by its authentication code when a
+    // statement reads it, which then fails. The file is never created,
+    // changed or written. Opening again replaces the previous connection.
     bool OpenDatabase(const std::string& path);
 
     // Runs `sql` and holds its whole result in `target` (the cursor on the
