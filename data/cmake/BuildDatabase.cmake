@@ -4,14 +4,16 @@
 # to OUTPUT only when every statement went through. A failed build never leaves
 # a half-written database where the program would open it.
 #
-# Inputs: SQLCIPHER_SHELL, OUTPUT, SOURCES (file paths separated by "|").
+# Inputs: SQLCIPHER_SHELL, OUTPUT, CIPHER_SETTINGS (the file of cipher settings the program
+# opens the file with), SOURCES (file paths separated by "|").
 
 set(password "#kantobripu#")
 set(temporary "${OUTPUT}.partial")
 set(driver "${OUTPUT}.partial.sql")
 
 string(REPLACE "|" ";" sources "${SOURCES}")
-set(commands "PRAGMA key = '${password}';\nBEGIN;\n")
+file(READ "${CIPHER_SETTINGS}" cipher_settings)
+set(commands "PRAGMA key = '${password}';\n${cipher_settings}BEGIN;\n")
 foreach(source IN LISTS sources)
   string(APPEND commands ".read '${source}'\n")
 endforeach()

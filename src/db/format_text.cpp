@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "db/format_text.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "db/c_locale.h"
@@ -25,22 +29,12 @@ private:
     locale_t previous_;
 };
 
-}  // namespace
-
-locale_t CLocale() {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return cLocale;
-}
-
-std::string FormatText(const char* format, ...) {
+std::string PrintfText(const char* format, va_list args) {
     CLocaleScope cLocale;
     char buffer[256];
-    va_list args;
-    va_start(args, format);
     va_list retry;
     va_copy(retry, args);
     int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
     std::string text;  // stays empty for an encoding error
     if (length >= 0 && static_cast<size_t>(length) < sizeof buffer) {
         text.assign(buffer, static_cast<size_t>(length));
@@ -51,6 +45,129 @@ std::string FormatText(const char* format, ...) {
     }
     va_end(retry);
     return text;
+}
+
+template <typename Number, typename... Format>
+bool AppendNumber(std::string& text, Number value, Format... format) {
+    char digits[128];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, format...);
+    if (error != std::errc{}) return false;
+    text.append(digits, end);
+    return true;
+}
+
+// "%.Nf" of a value whose scaled form value * 10^N lies well inside the
+// integers a double holds: the product is then within half a unit in its
+// last place of the exact one, so away from the halfway point between two
+// whole numbers its nearest whole number is the exact one's. False for the
+// rare values near that point (and the large ones), which the exact
+// conversion then writes.
+bool AppendFixedQuickly(std::string& text, double value, int precision) {
+    static constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (precision < 0 || precision > 9) return false;
+    const double scaled = std::fabs(value) * kPowersOfTen[precision];
+    if (!(scaled < 0x1p40)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    // Below 2^40 a unit in the last place is at most 2^-13, so a fraction
+    // this far from 1/2 decides the rounding.
+    if (std::fabs(fraction - 0.5) < 0x1p-10) return false;
+    const auto rounded = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+
+    char digits[32];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, rounded);
+    if (error != std::errc{}) return false;
+    std::string_view number(digits, static_cast<size_t>(end - digits));
+    if (std::signbit(value)) text += '-';
+    const size_t wholeDigits = number.size() > static_cast<size_t>(precision) ? number.size() - precision : 0;
+    if (wholeDigits == 0) {
+        text += '0';
+    } else {
+        text.append(number.substr(0, wholeDigits));
+    }
+    if (precision == 0) return true;
+    text += '.';
+    text.append(static_cast<size_t>(precision) - (number.size() - wholeDigits), '0');
+    text.append(number.substr(wholeDigits));
+    return true;
+}
+
+// The conversions the program's statements and figures use, written with
+// std::to_chars, which gives exactly the text printf gives in the "C"
+// locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%%". False,
+// with `text` unfinished, at anything else (flags, widths, other
+// conversions, a value that is not finite, a null text), which printf then
+// writes instead. Statements are built a dozen times a run; printf's
+// arbitrary-precision conversion of every "%f" was a good part of a run.
+bool WriteCommonConversions(std::string& text, const char* format, va_list args) {
+    for (const char* c = format; *c != '\0'; ++c) {
+        const char* percent = std::strchr(c, '%');
+        if (percent == nullptr) {
+            text += c;
+            break;
+        }
+        text.append(c, percent);
+        c = percent + 1;
+        int precision = 6;
+        if (c[0] == '.' && c[1] >= '0' && c[1] <= '9' && c[2] == 'f') {
+            precision = c[1] - '0';
+            c += 2;
+        }
+        switch (*c) {
+            case '%':
+                text += '%';
+                break;
+            case 's': {
+                const char* argument = va_arg(args, const char*);
+                if (argument == nullptr) return false;
+                text += argument;
+                break;
+            }
+            case 'd':
+                if (!AppendNumber(text, va_arg(args, int))) return false;
+                break;
+            case 'l':
+                if (c[1] != 'l' || c[2] != 'd') return false;
+                if (!AppendNumber(text, va_arg(args, long long))) return false;
+                c += 2;
+                break;
+            case 'f': {
+                double value = va_arg(args, double);
+                if (!std::isfinite(value)) return false;
+                AppendFixed(text, value, precision);
+                break;
+            }
+            default:
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+locale_t CLocale() {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return cLocale;
+}
+
+std::string FormatText(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list fallback;
+    va_copy(fallback, args);
+    std::string text;
+    text.reserve(std::strlen(format) + 48);
+    if (!WriteCommonConversions(text, format, args)) text = PrintfText(format, fallback);
+    va_end(fallback);
+    va_end(args);
+    return text;
+}
+
+void AppendFixed(std::string& text, double value, int decimals) {
+    if (AppendFixedQuickly(text, value, decimals)) return;
+    if (std::isfinite(value) && AppendNumber(text, value, std::chars_format::fixed, decimals)) return;
+    text += FormatText("%.*f", decimals, value);
 }
 
 }  // namespace keld

@@ -13,4 +13,7 @@ namespace keld {
 // the arguments against the format.
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// Appends what "%.Nf" writes for `value` with N = `decimals` (0 to 9).
+void AppendFixed(std::string& text, double value, int decimals);
+
 }  // namespace keld

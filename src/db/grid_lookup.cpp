@@ -2,11 +2,12 @@
 // The performance grids: ratios sampled over leaving water temperature (rows)
 // and outdoor air temperature (columns), read between the grid points.
 #include <cmath>
+#include <memory>
 
 #include "db/format_text.h"
 #include "db/lookups.h"
 #include "db/message_sink.h"
-#include "db/number_text.h"
+#include "db/oat_axis.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 
@@ -16,35 +17,82 @@ namespace {
 // An ambient this close to a column's value reads that column.
 constexpr double kOatTolerance = 0.00001;
 
-std::string OatColumnName(const std::string& oatText) {
-    std::string name = FormatText(schema::kOatColumnFormat, oatText.c_str());
-    for (char& c : name) {
-        if (c == '.') c = '_';
+// Where an ambient lies on a grid's axis: on the column `index`, or between
+// the columns `index` - 1 and `index`; outside the axis when neither.
+struct OatPosition {
+    size_t index = 0;
+    bool exact = false;
+    bool inside = false;
+};
+
+OatPosition Locate(const OatAxis& axis, float oat) {
+    OatPosition at;
+    for (; at.index < axis.size(); ++at.index) {
+        const double columnOat = axis[at.index].value;
+        if (std::fabs(oat - columnOat) < kOatTolerance) {
+            at.exact = true;
+            break;
+        }
+        if (oat < columnOat) break;
     }
-    return name;
+    at.inside = at.index < axis.size() && (at.exact || at.index > 0);
+    return at;
+}
+
+// Runs a grid-row statement keeping only the cells the ambient reads.
+void OpenGridRow(PerformanceDatabase& db, Recordset& row, const std::string& sql, const OatAxis& axis,
+                 const OatPosition& at) {
+    if (!at.inside) {
+        db.OpenRecordset(row, sql, {});
+    } else if (at.exact) {
+        db.OpenRecordset(row, sql, {axis[at.index].columnName});
+    } else {
+        db.OpenRecordset(row, sql, {axis[at.index - 1].columnName, axis[at.index].columnName});
+    }
 }
 
 struct GridCell {
-    std::string text;
+    bool notAvailable;
     float value;
 };
 
-GridCell ReadGridCell(const Recordset& row, const std::string& oatText) {
-    std::string text = row.ReadFieldText(OatColumnName(oatText));
-    return {text, static_cast<float>(LeadingNumber(text))};
+GridCell ReadGridCell(const Recordset& row, const OatColumn& column) {
+    return {row.FieldTextIs(column.columnName, "0"),
+            static_cast<float>(row.ReadFieldNumber(column.columnName))};
 }
 
-void InsertOatValue(OatColumnList& list, std::string oatText) {
-    double value = LeadingNumber(oatText);
-    auto position = list.begin();
-    for (auto entry = list.end(); entry != list.begin();) {
-        --entry;
-        if (std::trunc(LeadingNumber(*entry)) < value) {
-            position = entry + 1;
-            break;
-        }
+// The value along the first row of `row`, the result of a grid-row
+// statement opened for the ambient at `at`, inside the axis.
+float ReadAlongRow(Recordset& row, const OatAxis& axis, const OatPosition& at, float oat) {
+    if (!row.IsBOF()) row.MoveFirst();
+
+    if (at.exact) {
+        GridCell cell = ReadGridCell(row, axis[at.index]);
+        // The small offset keeps a grid value of exactly 0.0 apart from the
+        // not-available marker; at 1 and above it is below float resolution.
+        float result = static_cast<float>(cell.value + 0.00000005);
+        return cell.notAvailable ? 0.0f : result;
     }
-    list.insert(position, std::move(oatText));
+
+    const OatColumn& lowerColumn = axis[at.index - 1];
+    const OatColumn& upperColumn = axis[at.index];
+    GridCell lower = ReadGridCell(row, lowerColumn);
+    GridCell upper = ReadGridCell(row, upperColumn);
+    // Cells and their difference in single precision, the ambients in double:
+    // the mix the published selections were computed with, kept to the bit.
+    float result = static_cast<float>(upper.value + (lower.value - upper.value) * (oat - upperColumn.value) /
+                                                        (lowerColumn.value - upperColumn.value));
+    if (lower.notAvailable || upper.notAvailable) return 0.0f;
+    return result;
+}
+
+float InterpolateOnAxis(PerformanceDatabase& db, const std::string& table, float oat, float lwt,
+                        const OatAxis& axis) {
+    const OatPosition at = Locate(axis, oat);
+    if (!at.inside) throw InvalidArgumentError();
+    Recordset& row = db.CurrentRecordset();
+    OpenGridRow(db, row, FormatText(schema::kGridRowAtLwt, table.c_str(), lwt), axis, at);
+    return ReadAlongRow(row, axis, at, oat);
 }
 
 }  // namespace
@@ -54,80 +102,51 @@ InvalidArgumentError::InvalidArgumentError() : std::invalid_argument("遇到不�
 bool NotAvailableCell(const std::string& cellText) { return cellText == "0"; }
 
 OatColumnList BuildOatColumnList(const Recordset& grid) {
-    OatColumnList list;
+    std::vector<std::string> names;
     const int count = grid.FieldCount();
-    for (int i = 0; i < count; ++i) {
-        std::string name = grid.FieldName(i);
-        if (name.find(schema::kOatMarker) == std::string::npos) continue;
-        std::string oatText = name.substr(0, name.size() - 3);
-        for (char& c : oatText) {
-            if (c == '_') c = '.';
-        }
-        InsertOatValue(list, std::move(oatText));
-    }
+    for (int i = 0; i < count; ++i) names.push_back(grid.FieldName(i));
+    OatColumnList list;
+    for (OatColumn& column : OatAxisOfColumns(names)) list.push_back(std::move(column.text));
     return list;
 }
 
 float InterpolateOatRow(PerformanceDatabase& db, const std::string& table, float oat, float lwt,
                         const OatColumnList& columns) {
-    // Find the column at the ambient, or the pair around it.
-    size_t index = 0;
-    bool exact = false;
-    for (; index < columns.size(); ++index) {
-        double columnOat = LeadingNumber(columns[index]);
-        if (std::fabs(oat - columnOat) < kOatTolerance) {
-            exact = true;
-            break;
-        }
-        if (oat < columnOat) break;
-    }
-    if (index == columns.size() || (!exact && index == 0)) throw InvalidArgumentError();
-
-    Recordset& row = db.CurrentRecordset();
-    db.OpenRecordset(row, FormatText(schema::kGridRowAtLwt, table.c_str(), lwt));
-    if (!row.IsBOF()) row.MoveFirst();
-
-    if (exact) {
-        GridCell cell = ReadGridCell(row, columns[index]);
-        // The small offset keeps a grid value of exactly 0.0 apart from the
-        // not-available marker; at 1 and above it is below float resolution.
-        float result = static_cast<float>(cell.value + 0.00000005);
-        return NotAvailableCell(cell.text) ? 0.0f : result;
-    }
-
-    GridCell lower = ReadGridCell(row, columns[index - 1]);
-    GridCell upper = ReadGridCell(row, columns[index]);
-    double lowerOat = LeadingNumber(columns[index - 1]);
-    double upperOat = LeadingNumber(columns[index]);
-    // Cells and their difference in single precision, the ambients in double:
-    // the mix the published selections were computed with, kept to the bit.
-    float result = static_cast<float>(upper.value +
-                                      (lower.value - upper.value) * (oat - upperOat) / (lowerOat - upperOat));
-    if (NotAvailableCell(lower.text) || NotAvailableCell(upper.text)) return 0.0f;
-    return result;
+    return InterpolateOnAxis(db, table, oat, lwt, OatAxisOfTexts(columns));
 }
 
 double LookupOatLwt(PerformanceDatabase& db, const std::string& table, float oat, float lwt) {
     Recordset& grid = db.CurrentRecordset();
-    db.OpenRecordset(grid, FormatText(schema::kGridRowAtLwt, table.c_str(), lwt));
+    const std::string atLwt = FormatText(schema::kGridRowAtLwt, table.c_str(), lwt);
+    // The grid's ambients come from the names of its columns, read once per
+    // statement; with them the row at the LWT is read for just the cells the
+    // ambient needs. A statement that does not prepare fails in the open.
+    const std::shared_ptr<const ColumnSet> columns = db.ResultColumns(atLwt);
+    static const OatAxis kNoAxis;
+    const OatAxis& axis = columns ? columns->oatAxis() : kNoAxis;
+    const OatPosition at = Locate(axis, oat);
+    OpenGridRow(db, grid, atLwt, axis, at);
     const int rowsAtLwt = grid.RecordCount();
-    const OatColumnList columns = BuildOatColumnList(grid);
-    if (rowsAtLwt == 1) return InterpolateOatRow(db, table, oat, lwt, columns);
+    if (rowsAtLwt == 1) {
+        // A grid point: this very row is the one to read along.
+        if (!at.inside) throw InvalidArgumentError();
+        return ReadAlongRow(grid, axis, at, oat);
+    }
     if (rowsAtLwt >= 2) {
         db.messages().show("DATA ERROR!", kApplicationTitle);
         return 0.0;
     }
 
     // Between two grid rows: the nearest row above and the nearest below.
-    db.OpenRecordset(grid, FormatText(schema::kGridRowsAboveLwt, table.c_str(), lwt));
+    db.OpenRecordset(grid, FormatText(schema::kGridRowsAboveLwt, table.c_str(), lwt), {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveFirst();
     const float upperLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
-    const float upperValue = InterpolateOatRow(db, table, oat, upperLwt, columns);
+    const float upperValue = InterpolateOnAxis(db, table, oat, upperLwt, axis);
 
-    db.OpenRecordset(grid, FormatText(schema::kGridRowsBelowLwt, table.c_str(), lwt));
+    db.OpenRecordset(grid, FormatText(schema::kGridRowsBelowLwt, table.c_str(), lwt), {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveLast();
     const float lowerLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
-    const float lowerValue = InterpolateOatRow(db, table, oat, lowerLwt, columns);
+    const float lowerValue = InterpolateOnAxis(db, table, oat, lowerLwt, axis);
 
     const float result = lowerValue + (upperValue - lowerValue) * (lwt - lowerLwt) / (upperLwt - lowerLwt);
     // A row without data at this ambient makes the point unavailable.

@@ -22,8 +22,11 @@ public:
 
 // Bilinear lookup in a performance grid (rows LWT, columns OAT), in single
 // precision, returned widened to double. Runs its statements in the
-// database's CurrentRecordset, which then holds the last of them: a caller
-// must not be walking CurrentRecordset across this call.
+// database's CurrentRecordset, which then holds the last of them (only the
+// cells the lookup read): a caller must not be walking CurrentRecordset
+// across this call. A grid point reads its row once; between rows the
+// neighbour statements keep only the LWT, the row statements only the one
+// or two cells around the ambient.
 // Result 0 when a used cell is not available ("0"), when a bracketing row
 // gives exactly 0, or when the LWT row exists twice ("DATA ERROR!" is shown,
 // caption "JVT"). An LWT beyond the grid's rows raises DatabaseError (no

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "db/c_locale.h"
 
@@ -43,11 +44,21 @@ size_t NumberLength(std::string_view text) {
     return i;
 }
 
-// Converts a text NumberLength has accepted in full. strtod gives the
-// overflow to infinity and the underflow to zero that a reader expects; it
-// runs on a terminated copy and in the "C" locale so that neither the rest of
-// the field nor the user's decimal comma can change the result.
+// Converts a text NumberLength has accepted in full. std::from_chars rounds
+// exactly as strtod does, without a copy or a locale; a value beyond the
+// range of a double goes to strtod, which gives the overflow to infinity and
+// the underflow to zero that a reader expects, on a terminated copy and in
+// the "C" locale so that neither the rest of the field nor the user's
+// decimal comma can change the result.
 double ConvertNumber(std::string_view number) {
+    std::string_view magnitude = number;
+    const bool negative = !number.empty() && number.front() == '-';
+    if (!number.empty() && (number.front() == '+' || negative)) magnitude.remove_prefix(1);
+    double value = 0.0;
+    const char* end = magnitude.data() + magnitude.size();
+    auto result = std::from_chars(magnitude.data(), end, value);
+    if (result.ec == std::errc{} && result.ptr == end) return negative ? -value : value;
+
     std::string copy(number);
     return CLocale() != locale_t{} ? strtod_l(copy.c_str(), nullptr, CLocale())
                                    : strtod(copy.c_str(), nullptr);
@@ -73,21 +84,31 @@ bool ParseWholeNumber(std::string_view text, double& value) {
 }
 
 std::string IntegerText(std::int64_t value) {
-    char buffer[24];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    NumberTextBuffer buffer;
+    return std::string(IntegerText(value, buffer));
 }
 
 std::string RealText(double value) {
+    NumberTextBuffer buffer;
+    return std::string(RealText(value, buffer));
+}
+
+std::string_view IntegerText(std::int64_t value, NumberTextBuffer& buffer) {
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string_view(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
+}
+
+std::string_view RealText(double value, NumberTextBuffer& buffer) {
     if (value == 0.0) return "0";  // also for -0.0
     // 64 bytes hold the longest shortest-round-trip text in either notation
     // (at most 17 significant digits, 21 leading zeros for 1e-5, a sign).
-    char buffer[64];
+    char* first = buffer.data();
+    char* last = first + buffer.size();
     double magnitude = std::fabs(value);
     auto result = magnitude >= 1e-5 && magnitude < 1e15
-                      ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                      : std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+                      ? std::to_chars(first, last, value, std::chars_format::fixed)
+                      : std::to_chars(first, last, value);
+    return std::string_view(first, static_cast<size_t>(result.ptr - first));
 }
 
 }  // namespace keld

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,5 +23,11 @@ bool ParseWholeNumber(std::string_view text, double& value);
 // "0.98765"), with an exponent only for magnitudes below 1e-5 or from 1e15.
 std::string IntegerText(std::int64_t value);
 std::string RealText(double value);
+
+// The same texts written into a buffer of the caller, for reads that only
+// compare them; the view points into `buffer`.
+using NumberTextBuffer = std::array<char, 64>;
+std::string_view IntegerText(std::int64_t value, NumberTextBuffer& buffer);
+std::string_view RealText(double value, NumberTextBuffer& buffer);
 
 }  // namespace keld

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
+#include "db/column_set.h"
 #include "db/recordset.h"
 
 namespace keld {
@@ -30,12 +34,17 @@ public:
     PerformanceDatabase(const PerformanceDatabase&) = delete;
     PerformanceDatabase& operator=(const PerformanceDatabase&) = delete;
 
-    // Opens the file read-only with the program's password and checks that
-    // it reads as an intact database with tables. A missing file, a wrong
-    // password, a damaged or truncated file or a file of another kind shows
-    // one description through the message sink (caption "JVT") and returns
-    // false. The file is never created, changed or written. Opening again
-    // replaces the previous connection.
+    // Opens the file read-only with the program's password and its cipher
+    // settings, and checks what costs the same for any catalogue: that the
+    // path names a regular file, that the schema decrypts and authenticates,
+    // that the file's length is the pages its header counts, and that it has
+    // tables. An empty path, a folder, a pipe or a device (refused before the
+    // engine sees them), a missing file, a wrong password, a file of another
+    // kind, a damaged first page, a truncated or empty file each show one
+    // description through the message sink (caption "JVT") and return false.
+    // A page damaged further in is found by its authentication code when a
+    // statement reads it, which then fails. The file is never created,
+    // changed or written. Opening again replaces the previous connection.
     bool OpenDatabase(const std::string& path);
 
     // Runs `sql` and holds its whole result in `target` (the cursor on the
@@ -46,6 +55,34 @@ public:
     // access raises DatabaseError.
     void OpenRecordset(Recordset& target, const std::string& sql);
 
+    // The same, keeping only the cells of the columns named in `readColumns`
+    // (names the result lacks are passed over: reading them fails as ever):
+    // for lookups that read one or two cells of rows some fifty wide.
+    void OpenRecordset(Recordset& target, const std::string& sql,
+                       std::initializer_list<std::string_view> readColumns);
+
+    // The columns `sql` gives, from its prepared statement, without running
+    // it; null when it does not prepare (OpenRecordset then tells why).
+    std::shared_ptr<const ColumnSet> ResultColumns(const std::string& sql);
+
+    // For the length of one selection run: while a RunScope lives, a
+    // statement run again whole (OpenRecordset without chosen columns) is
+    // answered with the rows it gave the first time instead of being asked
+    // again; the correction tables are read at the same key several times a
+    // run. The answer is the same: the file cannot change under the open
+    // connection. Failed statements are not kept, so they fail, and say so,
+    // every time.
+    class RunScope {
+    public:
+        explicit RunScope(PerformanceDatabase& db);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        PerformanceDatabase& db_;
+    };
+
     // The one shared result set the grid lookups and the candidate walk use.
     Recordset& CurrentRecordset() { return current_; }
 
@@ -55,10 +92,14 @@ private:
     struct Connection;
     // Opens and checks the file; the description of the failure, or "".
     std::string Connect(const std::string& path);
+    void RunStatement(Recordset& target, const std::string& sql,
+                      const std::initializer_list<std::string_view>* readColumns);
 
     MessageSink& messages_;
     std::unique_ptr<Connection> connection_;
     Recordset current_;
+    int runScopes_ = 0;
+    std::unordered_map<std::string, Recordset> answersOfTheRun_;
 };
 
 }  // namespace keld

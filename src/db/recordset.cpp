@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "db/column_set.h"
 #include "db/database_error.h"
 #include "db/format_text.h"
 #include "db/number_text.h"
@@ -14,39 +13,39 @@ namespace keld {
 namespace ec = database_error_code;
 
 void Recordset::RequireOpen() const {
-    if (!columns_) throw DatabaseError(ec::kObjectClosed, {});
+    if (!result_) throw DatabaseError(ec::kObjectClosed, {});
 }
 
 int Recordset::RecordCount() const {
     RequireOpen();
-    return rowCount_;
+    return result_->rowCount;
 }
 
 bool Recordset::IsBOF() const {
     RequireOpen();
-    return rowCount_ == 0;
+    return result_->rowCount == 0;
 }
 
 bool Recordset::IsEOF() const {
     RequireOpen();
-    return position_ >= rowCount_;
+    return position_ >= result_->rowCount;
 }
 
 void Recordset::MoveFirst() {
     RequireOpen();
-    if (rowCount_ == 0) throw DatabaseError(ec::kNoCurrentRecord, {});
+    if (result_->rowCount == 0) throw DatabaseError(ec::kNoCurrentRecord, {});
     position_ = 0;
 }
 
 void Recordset::MoveLast() {
     RequireOpen();
-    if (rowCount_ == 0) throw DatabaseError(ec::kNoCurrentRecord, {});
-    position_ = rowCount_ - 1;
+    if (result_->rowCount == 0) throw DatabaseError(ec::kNoCurrentRecord, {});
+    position_ = result_->rowCount - 1;
 }
 
 void Recordset::MoveNext() {
     RequireOpen();
-    if (position_ >= rowCount_) throw DatabaseError(ec::kNoCurrentRecord, {});
+    if (position_ >= result_->rowCount) throw DatabaseError(ec::kNoCurrentRecord, {});
     ++position_;
 }
 
@@ -54,30 +53,40 @@ void Recordset::Close() { RecordsetWriter::Clear(*this); }
 
 int Recordset::FieldCount() const {
     RequireOpen();
-    return columns_->size();
+    return result_->columns->size();
 }
 
 std::string Recordset::FieldName(int index) const {
     RequireOpen();
-    if (index < 0 || index >= columns_->size()) {
+    if (index < 0 || index >= result_->columns->size()) {
         throw DatabaseError(ec::kItemNotFound, FormatText("The result has no field number %d.", index));
     }
-    return columns_->name(index);
+    return result_->columns->name(index);
 }
 
 const Recordset::Cell& Recordset::CurrentCell(const std::string& name) const {
     RequireOpen();
-    int column = columns_->IndexOf(name);
+    const Result& result = *result_;
+    int column = result.columns->IndexOf(name);
     if (column < 0) {
         throw DatabaseError(ec::kItemNotFound,
                             FormatText("The result has no field named \"%s\".", name.c_str()));
     }
-    if (position_ >= rowCount_) {
+    if (position_ >= result.rowCount) {
         throw DatabaseError(ec::kNoCurrentRecord,
                             FormatText("No current record to read the field \"%s\" from.", name.c_str()));
     }
-    return cells_[static_cast<size_t>(position_) * static_cast<size_t>(columns_->size()) +
-                  static_cast<size_t>(column)];
+    int slot = result.slotOf(column);
+    if (slot < 0) {
+        throw DatabaseError(ec::kItemNotFound,
+                            FormatText("The field \"%s\" was not read with this result.", name.c_str()));
+    }
+    return result.cells[static_cast<size_t>(position_) * static_cast<size_t>(result.width) +
+                        static_cast<size_t>(slot)];
+}
+
+std::string_view Recordset::CellBytes(const Cell& cell) const {
+    return std::string_view(result_->text).substr(cell.textOffset, cell.textSize);
 }
 
 std::string Recordset::ReadFieldText(const std::string& name) const {
@@ -89,11 +98,28 @@ std::string Recordset::ReadFieldText(const std::string& name) const {
             return RealText(cell.real);
         case Cell::Kind::Text:
         case Cell::Kind::Blob:
-            return cell.bytes;
+            return std::string(CellBytes(cell));
         case Cell::Kind::Null:
             break;
     }
     return {};
+}
+
+bool Recordset::FieldTextIs(const std::string& name, std::string_view text) const {
+    const Cell& cell = CurrentCell(name);
+    NumberTextBuffer buffer;
+    switch (cell.kind) {
+        case Cell::Kind::Integer:
+            return IntegerText(cell.integer, buffer) == text;
+        case Cell::Kind::Real:
+            return RealText(cell.real, buffer) == text;
+        case Cell::Kind::Text:
+        case Cell::Kind::Blob:
+            return CellBytes(cell) == text;
+        case Cell::Kind::Null:
+            break;
+    }
+    return text.empty();
 }
 
 double Recordset::ReadFieldNumber(const std::string& name) const {
@@ -108,7 +134,7 @@ double Recordset::ReadFieldNumber(const std::string& name) const {
             return std::isfinite(cell.real) ? cell.real : 0.0;
         case Cell::Kind::Text:
         case Cell::Kind::Blob:
-            return LeadingNumber(cell.bytes);
+            return LeadingNumber(CellBytes(cell));
         case Cell::Kind::Null:
             break;
     }
@@ -125,10 +151,10 @@ double Recordset::ReadFieldDouble(const std::string& name) const {
             return cell.real;
         case Cell::Kind::Text:
             // A text beyond the range of a double is no usable number either.
-            if (ParseWholeNumber(cell.bytes, value) && std::isfinite(value)) return value;
+            if (ParseWholeNumber(CellBytes(cell), value) && std::isfinite(value)) return value;
             throw DatabaseError(ec::kTypeMismatch,
                                 FormatText("The field \"%s\" holds \"%s\", which is not a number.",
-                                           name.c_str(), cell.bytes.c_str()));
+                                           name.c_str(), std::string(CellBytes(cell)).c_str()));
         case Cell::Kind::Blob:
             throw DatabaseError(
                 ec::kTypeMismatch,
@@ -141,23 +167,28 @@ double Recordset::ReadFieldDouble(const std::string& name) const {
 }
 
 void RecordsetWriter::Clear(Recordset& target) {
-    target.columns_.reset();
-    target.rowCount_ = 0;
+    target.result_.reset();
     target.position_ = 0;
 }
 
-void RecordsetWriter::Begin(Recordset& target, std::shared_ptr<const ColumnSet> columns) {
+std::shared_ptr<RecordsetWriter::Result> RecordsetWriter::Reuse(Recordset& target) {
+    std::shared_ptr<const Result> held = std::move(target.result_);
     Clear(target);
-    target.columns_ = std::move(columns);
+    if (!held || held.use_count() != 1) return std::make_shared<Result>();
+    // Nothing else holds these rows: empty them and write the next result
+    // into their storage. Every result is made without const.
+    std::shared_ptr<Result> reused = std::const_pointer_cast<Result>(held);
+    reused->columns.reset();
+    reused->slotOfColumn.clear();
+    reused->width = 0;
+    reused->cells.clear();
+    reused->text.clear();
+    reused->rowCount = 0;
+    return reused;
 }
 
-RecordsetWriter::Cell& RecordsetWriter::AddCell(Recordset& target, size_t cellIndex) {
-    if (cellIndex >= target.cells_.size()) target.cells_.resize(cellIndex + 1);
-    return target.cells_[cellIndex];
-}
-
-void RecordsetWriter::Finish(Recordset& target, int rows) {
-    target.rowCount_ = rows;
+void RecordsetWriter::Open(Recordset& target, std::shared_ptr<const Result> result) {
+    target.result_ = std::move(result);
     target.position_ = 0;
 }
 

@@ -4,14 +4,15 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace keld {
 
-class ColumnSet;
-
 // The whole result of one statement, held in memory, with a cursor; filled
-// by PerformanceDatabase::OpenRecordset. Every operation on an unopened
+// by PerformanceDatabase::OpenRecordset. A result opened for chosen columns
+// holds only those; every column is still named, counted and found, and
+// reading one it does not hold raises DatabaseError. Copies of a recordset
+// share the rows and keep cursors of their own. Every operation on an unopened
 // recordset (a statement that failed, or after Close) raises DatabaseError;
 // so does a field read without a current row or of a column the result does
 // not have. Field names are matched without regard to ASCII case.
@@ -41,6 +42,8 @@ public:
     // A real unchanged, an integer converted, a text that is entirely a
     // finite number converted; NULL or anything else raises DatabaseError.
     double ReadFieldDouble(const std::string& name) const;
+    // Whether ReadFieldText(name) gives exactly `text`, without building it.
+    bool FieldTextIs(const std::string& name, std::string_view text) const;
 
 private:
     friend class RecordsetWriter;
@@ -48,19 +51,20 @@ private:
     struct Cell {
         enum class Kind : unsigned char { Null, Integer, Real, Text, Blob };
         Kind kind = Kind::Null;
-        std::int64_t integer = 0;
-        double real = 0.0;
-        std::string bytes;  // Text and Blob
+        std::uint32_t textSize = 0;  // Text and Blob
+        union {
+            std::int64_t integer = 0;
+            double real;
+            std::uint32_t textOffset;  // into the result's text
+        };
     };
+    struct Result;
 
     void RequireOpen() const;
     const Cell& CurrentCell(const std::string& name) const;
+    std::string_view CellBytes(const Cell& cell) const;
 
-    std::shared_ptr<const ColumnSet> columns_;  // null while unopened
-    // Row-major cells; the vector keeps its elements (and their text
-    // buffers) between statements, so a reused recordset rarely allocates.
-    std::vector<Cell> cells_;
-    int rowCount_ = 0;
+    std::shared_ptr<const Result> result_;  // null while unopened
     int position_ = 0;
 };
 

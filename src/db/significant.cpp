@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "db/significant.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -24,7 +25,9 @@ std::int64_t RoundHalfUp(double value, int decimals) {
 }
 
 std::string Digits(std::int64_t number, size_t minimumLength) {
-    std::string digits = FormatText("%lld", static_cast<long long>(number));
+    char text[24];
+    auto written = std::to_chars(text, text + sizeof text, number);
+    std::string digits(text, written.ptr);
     if (digits.size() < minimumLength) digits.insert(0, minimumLength - digits.size(), '0');
     return digits;
 }
@@ -32,7 +35,8 @@ std::string Digits(std::int64_t number, size_t minimumLength) {
 bool ReadsAsZero(const std::string& text) { return text.find_first_not_of("0.") == std::string::npos; }
 
 std::string FormatNonNegative(double value, int n) {
-    const std::string fiveDecimals = FormatText("%.5f", value);
+    std::string fiveDecimals;
+    AppendFixed(fiveDecimals, value, 5);
     const size_t k = fiveDecimals.find('.');  // digits before the point
     const std::string integerPart = fiveDecimals.substr(0, k);
 
@@ -49,7 +53,7 @@ std::string FormatNonNegative(double value, int n) {
 
     // Below 1: G digits in the first five decimals, leading zeros dropped.
     const auto scaled = static_cast<std::int64_t>(value * 100000.0);
-    const int g = static_cast<int>(FormatText("%lld", static_cast<long long>(scaled)).size());
+    const int g = static_cast<int>(Digits(scaled, 0).size());
     if (g <= n) return fiveDecimals;
     const int decimals = n + 5 - g;
     const std::int64_t rounded = RoundHalfUp(value, decimals);

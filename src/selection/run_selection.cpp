@@ -6,6 +6,7 @@
 #include "db/database_error.h"
 #include "db/lookups.h"
 #include "db/message_sink.h"
+#include "db/performance_database.h"
 #include "selection/selection_page.h"
 #include "selection/series_runs.h"
 
@@ -22,6 +23,7 @@ RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
 }  // namespace
 
 RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
+    const PerformanceDatabase::RunScope oneRun(db);
     // The runs catch what goes wrong while they walk the candidates; what
     // goes wrong before (a correction table, a grid, the candidate query)
     // ends the command before the list is touched.

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Opening the performance database: every kind of bad file fails at open,
-// with one clear message, and nothing on disk changes.
+// with one clear message, and nothing on disk changes; what is no file at all
+// (a folder, a pipe, a device, an empty path) is refused before the engine
+// sees it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "db/database_error.h"
@@ -125,16 +129,41 @@ INSTANTIATE_TEST_SUITE_P(
                             return v.directory() + "/cut.tbs";
                         },
                         "damaged"},
-        OpenFailureCase{"DamagedPage",
+        OpenFailureCase{"CutInsideTheLastPage",
                         [](const FixtureDatabase& v) {
                             std::string bytes = ReadBytes(v.path());
-                            for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i)
-                                bytes[i] ^= 0x5A;
+                            WriteBytes(v.directory() + "/cut.tbs", bytes.substr(0, bytes.size() - 100));
+                            return v.directory() + "/cut.tbs";
+                        },
+                        "damaged"},
+        // The first page fails its authentication code, as a wrong password does.
+        OpenFailureCase{"DamagedFirstPage",
+                        [](const FixtureDatabase& v) {
+                            std::string bytes = ReadBytes(v.path());
+                            for (size_t i = 100; i < 164; ++i) bytes[i] ^= 0x5A;
                             WriteBytes(v.directory() + "/damaged.tbs", bytes);
                             return v.directory() + "/damaged.tbs";
                         },
-                        "damaged"},
-        OpenFailureCase{"Directory", [](const FixtureDatabase& v) { return v.directory(); }, "Cannot open"}),
+                        "not the performance database"},
+        OpenFailureCase{"EmptyPath", [](const FixtureDatabase&) { return std::string(); },
+                        "the path is empty"},
+        OpenFailureCase{"Directory", [](const FixtureDatabase& v) { return v.directory(); }, "is a folder"},
+        // Opening a pipe would wait for a writer for ever.
+        OpenFailureCase{"Fifo",
+                        [](const FixtureDatabase& v) {
+                            const std::string path = v.directory() + "/pipe.tbs";
+                            if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");
+                            return path;
+                        },
+                        "is a pipe (FIFO)"},
+        OpenFailureCase{"Device", [](const FixtureDatabase&) { return std::string("/dev/null"); },
+                        "is a device"},
+        OpenFailureCase{"LinkToAFolder",
+                        [](const FixtureDatabase& v) {
+                            fs::create_directory_symlink(v.directory(), v.directory() + "/link.tbs");
+                            return v.directory() + "/link.tbs";
+                        },
+                        "is a folder"}),
     [](const testing::TestParamInfo<OpenFailureCase>& info) { return std::string(info.param.name); });
 
 TEST(OpenDatabaseTest, OpensTheFixtureReadOnlyAndLeavesItUnchanged) {
@@ -157,6 +186,28 @@ TEST(OpenDatabaseTest, OpensTheFixtureReadOnlyAndLeavesItUnchanged) {
     }
     EXPECT_EQ(ReadBytes(valid.path()), bytesBefore);
     EXPECT_EQ(DirectoryState(valid.directory()), directoryBefore);
+}
+
+TEST(OpenDatabaseTest, DamagedDataPageFailsOnlyTheStatementsThatReadIt) {
+    // Pages are authenticated as they are read: the file opens, and no figure
+    // ever comes from the damaged page.
+    FixtureDatabase valid(std::string(kManyPages) +
+                          "create table Small(x INTEGER); insert into Small values (7);");
+    std::string bytes = ReadBytes(valid.path());
+    for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i) bytes[i] ^= 0x5A;
+    WriteBytes(valid.path(), bytes);
+
+    RecordingSink sink;
+    PerformanceDatabase db(sink);
+    ASSERT_TRUE(db.OpenDatabase(valid.path()));
+    Recordset rows;
+    db.OpenRecordset(rows, "select * from Big");
+    ASSERT_EQ(sink.messages().size(), 1u);
+    EXPECT_EQ(sink.messages()[0], (RecordingSink::Message{"JVT", "database disk image is malformed"}));
+    EXPECT_THROW(rows.RecordCount(), DatabaseError);
+    db.OpenRecordset(rows, "select * from Small");
+    EXPECT_EQ(rows.ReadFieldText("x"), "7");
+    EXPECT_EQ(sink.messages().size(), 1u);
 }
 
 TEST(OpenDatabaseTest, DatabasePathLiesInTheModuleDirectory) {

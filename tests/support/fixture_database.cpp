@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "db/cipher_settings.h"
+
 namespace keld::test {
 namespace {
 
@@ -50,7 +52,8 @@ void WriteDatabase(const std::string& path, const std::string& sqlScript, const 
         throw std::runtime_error("cannot create fixture database " + path + ": " + message);
     }
     try {
-        if (!password.empty()) Execute(db, "PRAGMA key = " + QuotedLiteral(password) + ";");
+        // Encrypted as the build encrypts the program's own file.
+        if (!password.empty()) Execute(db, "PRAGMA key = " + QuotedLiteral(password) + ";" + kCipherSettings);
         // A throw-away file needs no protection against power loss; without
         // the syncs a fixture is written in a few milliseconds.
         Execute(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY;");

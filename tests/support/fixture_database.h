@@ -13,7 +13,8 @@ inline constexpr const char* kProgramPassword = kDatabasePassword;
 
 // A small performance database for one test: a fresh temporary directory
 // holding KELD_Vortan.tbs, built from SQL text and encrypted with `password`
-// (an empty password writes a plain, unencrypted SQLite file). The directory
+// and the cipher settings of the program's own file (an empty password
+// writes a plain, unencrypted SQLite file). The directory
 // and everything in it is removed when the fixture is destroyed.
 // Throws std::runtime_error when the directory or the file cannot be made or
 // the SQL fails (the message names the engine's error).
