@@ -38,7 +38,13 @@ void CheckShown(double value, int n, const std::string& text) {
     FUZZ_REQUIRE((text.front() == '-') == (value < 0 && shown != 0));
     // The runs go on with the shown value; formatting it again shows the
     // same number (perhaps with fewer zeros: "10.000" becomes "10.00").
-    FUZZ_REQUIRE(keld::fuzz::DecimalValue(keld::FormatSignificant(shown, n)) == shown);
+    // The whole digits are counted on the five-decimal text, so a text with
+    // more than five decimals may carry into a new whole digit when formatted
+    // again (9.999995 at 7 digits shows as 10.00000); the runs use 3 and 4
+    // digits, where that cannot happen.
+    if (LastDigitUnit(text) >= 1e-5) {
+        FUZZ_REQUIRE(keld::fuzz::DecimalValue(keld::FormatSignificant(shown, n)) == shown);
+    }
 }
 
 }  // namespace
