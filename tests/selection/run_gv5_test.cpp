@@ -40,6 +40,42 @@ struct Gv5Case {
 
 void PrintTo(const Gv5Case& c, std::ostream* out) { *out << c.name; }
 
+// The large units at the default ambient and water temperatures, as several
+// capacity bands and launch digits list them.
+ResultTable::Row Woq325Row() {
+    return ExpectedRow("WOQ325GV5-LQEE", {{1, "800.0"},
+                                          {2, "256.3"},
+                                          {3, "38.00"},
+                                          {12, "800.0"},
+                                          {13, "256.3"},
+                                          {14, "12.00"},
+                                          {15, "0"},
+                                          {16, "60.0"},
+                                          {17, "800.0"}});
+}
+ResultTable::Row Woq380Row() {
+    return ExpectedRow("WOQ380GV5-LQEE", {{1, "947.6"},
+                                          {2, "302.5"},
+                                          {3, "45.00"},
+                                          {12, "947.6"},
+                                          {13, "302.5"},
+                                          {14, "12.00"},
+                                          {15, "0"},
+                                          {16, "140"},
+                                          {17, "947.6"}});
+}
+ResultTable::Row Woq390Row() {
+    return ExpectedRow("WOQ390GV5-LQEE", {{1, "984.0"},
+                                          {2, "332.7"},
+                                          {3, "47.00"},
+                                          {12, "984.0"},
+                                          {13, "332.7"},
+                                          {14, "12.00"},
+                                          {15, "0"},
+                                          {16, "70.0"},
+                                          {17, "984.0"}});
+}
+
 class Gv5RunTest : public testing::TestWithParam<Gv5Case> {};
 
 TEST_P(Gv5RunTest, FillsTheListAndReports) {
@@ -97,24 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 ListEffect::Replaced,
                 {},
-                {ExpectedRow("WOQ380GV5-LQEE", {{1, "947.6"},
-                                                {2, "302.5"},
-                                                {3, "45.00"},
-                                                {12, "947.6"},
-                                                {13, "302.5"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "140"},
-                                                {17, "947.6"}}),
-                 ExpectedRow("WOQ390GV5-LQEE", {{1, "984.0"},
-                                                {2, "332.7"},
-                                                {3, "47.00"},
-                                                {12, "984.0"},
-                                                {13, "332.7"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "70.0"},
-                                                {17, "984.0"}})}},
+                {Woq380Row(), Woq390Row()}},
         // Launch digit 4 hides the units on modules 4, 7 and 10 without a word:
         // of 325 (7), 380 (10) and 390 (11) only the last is listed.
         Gv5Case{"SecondDigitFourHidesModules4_7And10",
@@ -124,15 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 ListEffect::Replaced,
                 {},
-                {ExpectedRow("WOQ390GV5-LQEE", {{1, "984.0"},
-                                                {2, "332.7"},
-                                                {3, "47.00"},
-                                                {12, "984.0"},
-                                                {13, "332.7"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "70.0"},
-                                                {17, "984.0"}})}},
+                {Woq390Row()}},
         Gv5Case{"SecondDigitFourLeavesTheListEmpty",
                 "04BREXAL",
                 {{kCoolingCapacityEdit, "650"}},
@@ -149,33 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 ListEffect::Replaced,
                 {},
-                {ExpectedRow("WOQ325GV5-LQEE", {{1, "800.0"},
-                                                {2, "256.3"},
-                                                {3, "38.00"},
-                                                {12, "800.0"},
-                                                {13, "256.3"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "60.0"},
-                                                {17, "800.0"}}),
-                 ExpectedRow("WOQ380GV5-LQEE", {{1, "947.6"},
-                                                {2, "302.5"},
-                                                {3, "45.00"},
-                                                {12, "947.6"},
-                                                {13, "302.5"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "140"},
-                                                {17, "947.6"}}),
-                 ExpectedRow("WOQ390GV5-LQEE", {{1, "984.0"},
-                                                {2, "332.7"},
-                                                {3, "47.00"},
-                                                {12, "984.0"},
-                                                {13, "332.7"},
-                                                {14, "12.00"},
-                                                {15, "0"},
-                                                {16, "70.0"},
-                                                {17, "984.0"}})}},
+                {Woq325Row(), Woq380Row(), Woq390Row()}},
         // Connect 10+3: QSK380 + QSK240, r4(947.6 + 599.0); the module drops at
         // the modules' rated flows 45.0/50.0 and 29.0/25.0.
         Gv5Case{"TwoModulesAtTheRatingPoint",
