@@ -62,7 +62,6 @@ private:
 };
 
 RunOutcome Gv5Run::run() {
-    if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateScrewInputs()) {
         ClearResults(page_.results());
         return ListEffect::Cleared;

@@ -54,7 +54,6 @@ private:
 };
 
 RunOutcome QhkRun::run() {
-    if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateScrewInputs()) {
         ClearResults(page_.results());
         return ListEffect::Cleared;

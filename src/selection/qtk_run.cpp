@@ -57,7 +57,6 @@ private:
 };
 
 RunOutcome QtkRun::run() {
-    if (!page_.readControls()) return ListEffect::Kept;
     if (!page_.ValidateCentrifugalInputs()) {
         ClearResults(page_.results());
         return ListEffect::Cleared;

@@ -5,8 +5,9 @@
 
 namespace keld {
 
-// The three selection runs behind RunSelection, one per series. Each reads
-// the controls again, checks them and runs to its closing messages. The
+// The three selection runs behind RunSelection, one per series, on the
+// conditions RunSelection has just read from the controls. Each checks them
+// and runs to its closing messages. The
 // program's errors raised before the candidate walk (DatabaseError,
 // InvalidArgumentError) leave the list untouched and reach the caller.
 RunOutcome RunQtkSelection(SelectionPage& page, PerformanceDatabase& db);
