@@ -61,11 +61,38 @@ std::string FormatNonNegative(double value, int n) {
     return "0." + Digits(rounded, static_cast<size_t>(decimals));
 }
 
-}  // namespace
-
-std::string FormatSignificant(double value, int n) {
+void RequireWritable(double value, int n) {
     if (!std::isfinite(value)) throw std::domain_error("FormatSignificant: the value is not a finite number");
     if (n < 1 || n > 15) throw std::invalid_argument("FormatSignificant: n must lie between 1 and 15");
+}
+
+}  // namespace
+
+std::optional<ShownDecimal> UsualShownDecimal(double magnitude, int n) {
+    if (!(magnitude >= 1.0 && magnitude < 1e15)) return std::nullopt;
+    const double whole = std::floor(magnitude);
+    // The five-decimal text carries into the next whole number from .999995 on.
+    if (magnitude - whole >= 0.99999) return std::nullopt;
+    int wholeDigits = 1;
+    for (double limit = 10.0; whole >= limit; limit *= 10.0) ++wholeDigits;
+    if (wholeDigits > n) return ShownDecimal{static_cast<std::int64_t>(whole), 0};
+    const int decimals = n - wholeDigits;
+    return ShownDecimal{RoundHalfUp(magnitude, decimals), decimals};
+}
+
+std::string FormatSignificant(double value, int n) {
+    RequireWritable(value, n);
+    if (const std::optional<ShownDecimal> shown = UsualShownDecimal(std::fabs(value), n)) {
+        // At least n digits, so the point always has a digit before it.
+        std::string text = Digits(shown->digits, 0);
+        if (shown->decimals > 0) text.insert(text.size() - static_cast<size_t>(shown->decimals), ".");
+        return value < 0.0 ? "-" + text : text;
+    }
+    return FormatSignificantByFiveDecimals(value, n);
+}
+
+std::string FormatSignificantByFiveDecimals(double value, int n) {
+    RequireWritable(value, n);
     if (value < 0.0) {
         std::string magnitude = FormatNonNegative(-value, n);
         return ReadsAsZero(magnitude) ? magnitude : "-" + magnitude;

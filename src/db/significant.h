@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace keld {
@@ -18,5 +20,22 @@ namespace keld {
 // n outside 1..15 raises std::invalid_argument.
 std::string FormatSignificant(double value, int n);
 std::string FormatSignificant4(double value);
+
+// The rule above worked through the five-decimal text of the value, for any
+// value. FormatSignificant gives the same text, taking the short way for the
+// magnitudes the runs meet.
+std::string FormatSignificantByFiveDecimals(double value, int n);
+
+// A shown text of 1 and above as its digits and the decimals among them:
+// "12.35" is {1235, 2}, "12345" is {12345, 0}.
+struct ShownDecimal {
+    std::int64_t digits = 0;
+    int decimals = 0;
+};
+
+// The shown decimal of a magnitude from 1 to 10^15 whose fraction is well
+// away from carrying into the next whole number (capacities, powers, flows),
+// worked out without the five-decimal text; nullopt for any other value.
+std::optional<ShownDecimal> UsualShownDecimal(double magnitude, int n);
 
 }  // namespace keld

@@ -2,7 +2,6 @@
 #include "selection/result_table.h"
 
 #include <charconv>
-#include <cstdio>
 #include <stdexcept>
 
 namespace keld {
@@ -76,8 +75,8 @@ unsigned ResultTable::createRecord() {
 
 std::string ResultTable::RecordIdText(unsigned id) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%x", id);
-    return buffer;
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, id, 16);  // as "%x" writes it
+    return std::string(buffer, written.ptr);
 }
 
 ModelResult* ResultTable::findRecord(int row) const {

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <random>
 #include <stdexcept>
+#include <vector>
 
 namespace keld {
 namespace {
@@ -63,6 +65,33 @@ TEST(FormatSignificantTest, RefusesWhatItCannotWrite) {
     EXPECT_THROW(FormatSignificant(-std::numeric_limits<double>::infinity(), 3), std::domain_error);
     EXPECT_THROW(FormatSignificant(1.0, 0), std::invalid_argument);
     EXPECT_THROW(FormatSignificant(1.0, 16), std::invalid_argument);
+}
+
+// The short way for usual magnitudes writes the text the five-decimal rule
+// writes: at every digit count, around each change of whole digits, each
+// carry and each rounding boundary, and over random magnitudes.
+TEST(FormatSignificantTest, TheShortWayWritesTheTextOfTheFiveDecimalRule) {
+    std::vector<double> values;
+    for (double power = 1.0; power <= 1e16; power *= 10.0) {
+        for (double offset : {-0.5, -0.000005, -0.00001, -0.00002, 0.0, 0.00001, 0.49999, 0.5}) {
+            values.push_back(power + offset);
+        }
+    }
+    for (double text : {1.2345, 12.345, 123.45, 1234.5, 9.99995, 99.99949, 12345.999994, 12345.999996}) {
+        values.insert(values.end(), {text, std::nextafter(text, 0.0), std::nextafter(text, 1e300)});
+    }
+    std::mt19937_64 random(20261210);
+    std::uniform_real_distribution<double> exponent(-1.0, 16.0);
+    for (int i = 0; i < 20000; ++i) values.push_back(std::pow(10.0, exponent(random)));
+
+    for (int n = 1; n <= 15; ++n) {
+        for (double value : values) {
+            for (double signedValue : {value, -value}) {
+                ASSERT_EQ(FormatSignificant(signedValue, n), FormatSignificantByFiveDecimals(signedValue, n))
+                    << std::hexfloat << signedValue << " n" << n;
+            }
+        }
+    }
 }
 
 }  // namespace

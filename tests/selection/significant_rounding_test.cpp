@@ -18,7 +18,7 @@
 namespace keld {
 namespace {
 
-double ShownTextReadBack(double value) { return LeadingNumber(FormatSignificant(value, 4)); }
+double ShownTextReadBack(double value) { return LeadingNumber(FormatSignificantByFiveDecimals(value, 4)); }
 
 void ExpectSameBitsAsTheText(double value) {
     EXPECT_EQ(std::bit_cast<std::uint64_t>(RoundSignificant4(value)),
