@@ -47,12 +47,40 @@ std::string PrintfText(const char* format, va_list args) {
     return text;
 }
 
+// The text being written, on the stack: statements and figures are short,
+// and one copy into the string at the end costs less than growing the string
+// piece by piece. A text that does not fit is left to printf.
+class TextBuffer {
+public:
+    std::string_view view() const { return {data_, size_}; }
+
+    bool append(std::string_view piece) {
+        if (piece.size() > sizeof data_ - size_) return false;
+        std::memcpy(data_ + size_, piece.data(), piece.size());
+        size_ += piece.size();
+        return true;
+    }
+    bool append(size_t count, char c) {
+        if (count > sizeof data_ - size_) return false;
+        std::memset(data_ + size_, c, count);
+        size_ += count;
+        return true;
+    }
+    // Writes a number in place: to_chars into [end(), limit()), then commit.
+    char* end() { return data_ + size_; }
+    char* limit() { return data_ + sizeof data_; }
+    void commit(char* newEnd) { size_ = static_cast<size_t>(newEnd - data_); }
+
+private:
+    char data_[1024];
+    size_t size_ = 0;
+};
+
 template <typename Number, typename... Format>
-bool AppendNumber(std::string& text, Number value, Format... format) {
-    char digits[128];
-    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, format...);
+bool AppendNumber(TextBuffer& text, Number value, Format... format) {
+    auto [end, error] = std::to_chars(text.end(), text.limit(), value, format...);
     if (error != std::errc{}) return false;
-    text.append(digits, end);
+    text.commit(end);
     return true;
 }
 
@@ -62,7 +90,7 @@ bool AppendNumber(std::string& text, Number value, Format... format) {
 // whole numbers its nearest whole number is the exact one's. False for the
 // rare values near that point (and the large ones), which the exact
 // conversion then writes.
-bool AppendFixedQuickly(std::string& text, double value, int precision) {
+bool AppendFixedQuickly(TextBuffer& text, double value, int precision) {
     static constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     if (precision < 0 || precision > 9) return false;
     const double scaled = std::fabs(value) * kPowersOfTen[precision];
@@ -78,68 +106,66 @@ bool AppendFixedQuickly(std::string& text, double value, int precision) {
     auto [end, error] = std::to_chars(digits, digits + sizeof digits, rounded);
     if (error != std::errc{}) return false;
     std::string_view number(digits, static_cast<size_t>(end - digits));
-    if (std::signbit(value)) text += '-';
-    const size_t wholeDigits = number.size() > static_cast<size_t>(precision) ? number.size() - precision : 0;
-    if (wholeDigits == 0) {
-        text += '0';
-    } else {
-        text.append(number.substr(0, wholeDigits));
-    }
-    if (precision == 0) return true;
-    text += '.';
-    text.append(static_cast<size_t>(precision) - (number.size() - wholeDigits), '0');
-    text.append(number.substr(wholeDigits));
-    return true;
+    const size_t decimals = static_cast<size_t>(precision);
+    const size_t wholeDigits = number.size() > decimals ? number.size() - decimals : 0;
+    bool written = !std::signbit(value) || text.append("-");
+    written = written && (wholeDigits == 0 ? text.append("0") : text.append(number.substr(0, wholeDigits)));
+    if (precision == 0) return written;
+    return written && text.append(".") && text.append(decimals - (number.size() - wholeDigits), '0') &&
+           text.append(number.substr(wholeDigits));
+}
+
+bool AppendFixed(TextBuffer& text, double value, int decimals) {
+    return AppendFixedQuickly(text, value, decimals) ||
+           (std::isfinite(value) && AppendNumber(text, value, std::chars_format::fixed, decimals));
 }
 
 // The conversions the program's statements and figures use, written with
 // std::to_chars, which gives exactly the text printf gives in the "C"
 // locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%%". False,
 // with `text` unfinished, at anything else (flags, widths, other
-// conversions, a value that is not finite, a null text), which printf then
-// writes instead. Statements are built a dozen times a run; printf's
-// arbitrary-precision conversion of every "%f" was a good part of a run.
-bool WriteCommonConversions(std::string& text, const char* format, va_list args) {
+// conversions, a value that is not finite, a null text) and for a text too
+// long for the buffer, which printf then writes instead. Statements are built
+// a dozen times a run; printf's arbitrary-precision conversion of every "%f"
+// was a good part of a run.
+bool WriteCommonConversions(TextBuffer& text, const char* format, va_list args) {
     for (const char* c = format; *c != '\0'; ++c) {
         const char* percent = std::strchr(c, '%');
-        if (percent == nullptr) {
-            text += c;
-            break;
-        }
-        text.append(c, percent);
+        if (percent == nullptr) return text.append(c);
+        if (!text.append(std::string_view(c, static_cast<size_t>(percent - c)))) return false;
         c = percent + 1;
         int precision = 6;
         if (c[0] == '.' && c[1] >= '0' && c[1] <= '9' && c[2] == 'f') {
             precision = c[1] - '0';
             c += 2;
         }
+        bool written = false;
         switch (*c) {
             case '%':
-                text += '%';
+                written = text.append("%");
                 break;
             case 's': {
                 const char* argument = va_arg(args, const char*);
-                if (argument == nullptr) return false;
-                text += argument;
+                written = argument != nullptr && text.append(argument);
                 break;
             }
             case 'd':
-                if (!AppendNumber(text, va_arg(args, int))) return false;
+                written = AppendNumber(text, va_arg(args, int));
                 break;
             case 'l':
                 if (c[1] != 'l' || c[2] != 'd') return false;
-                if (!AppendNumber(text, va_arg(args, long long))) return false;
+                written = AppendNumber(text, va_arg(args, long long));
                 c += 2;
                 break;
             case 'f': {
                 double value = va_arg(args, double);
-                if (!std::isfinite(value)) return false;
-                AppendFixed(text, value, precision);
+                written = std::isfinite(value) && AppendFixed(text, value, precision);
                 break;
             }
             default:
                 return false;
         }
+        if (!written) return false;
     }
     return true;
 }
@@ -156,18 +182,21 @@ std::string FormatText(const char* format, ...) {
     va_start(args, format);
     va_list fallback;
     va_copy(fallback, args);
-    std::string text;
-    text.reserve(std::strlen(format) + 48);
-    if (!WriteCommonConversions(text, format, args)) text = PrintfText(format, fallback);
+    TextBuffer text;
+    std::string written =
+        WriteCommonConversions(text, format, args) ? std::string(text.view()) : PrintfText(format, fallback);
     va_end(fallback);
     va_end(args);
-    return text;
+    return written;
 }
 
 void AppendFixed(std::string& text, double value, int decimals) {
-    if (AppendFixedQuickly(text, value, decimals)) return;
-    if (std::isfinite(value) && AppendNumber(text, value, std::chars_format::fixed, decimals)) return;
-    text += FormatText("%.*f", decimals, value);
+    TextBuffer fixed;
+    if (AppendFixed(fixed, value, decimals)) {
+        text += fixed.view();
+    } else {
+        text += FormatText("%.*f", decimals, value);
+    }
 }
 
 }  // namespace keld
