@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The correction tables: factors against one key (altitude, fouling, glycol,
 // leaving water temperature, flow ratio), read linearly between the keys.
+#include <cstring>
+#include <string_view>
+
 #include "db/database_error.h"
 #include "db/format_text.h"
 #include "db/lookups.h"
@@ -32,6 +35,29 @@ double ReportReadError(PerformanceDatabase& db, const DatabaseError& error) {
     return 0.0;
 }
 
+// The rows at a key are named within a run by the table, the key column and
+// the key's bits: the correction tables are read at the same key for several
+// quantities, and building the statement text again costs more than the
+// answer. Empty for names too long to be kept this way.
+class RunKey {
+public:
+    RunKey(const std::string& table, const std::string& keyColumn, float x) {
+        if (table.size() + keyColumn.size() + 2 + sizeof x > sizeof bytes_) return;
+        for (std::string_view piece : {std::string_view(table), std::string_view(keyColumn)}) {
+            piece.copy(bytes_ + size_, piece.size());
+            size_ += piece.size();
+            bytes_[size_++] = '\0';
+        }
+        std::memcpy(bytes_ + size_, &x, sizeof x);
+        size_ += sizeof x;
+    }
+    std::string_view view() const { return {bytes_, size_}; }
+
+private:
+    char bytes_[96];
+    size_t size_ = 0;
+};
+
 }  // namespace
 
 double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueColumn, const std::string& table,
@@ -39,7 +65,14 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
     Recordset rows;
     // Errors of the statements, the row count and the positioning reach the
     // caller; only the reading of the rows is answered here.
-    db.OpenRecordset(rows, FormatText(schema::kKeyRowsAt, table.c_str(), keyColumn.c_str(), x));
+    const RunKey runKey(table, keyColumn, x);
+    const Recordset* kept = runKey.view().empty() ? nullptr : db.RowsKeptFor(runKey.view());
+    if (kept != nullptr) {
+        rows = *kept;
+    } else {
+        db.OpenRecordsetKept(rows, FormatText(schema::kKeyRowsAt, table.c_str(), keyColumn.c_str(), x),
+                             runKey.view());
+    }
     if (rows.RecordCount() != 0) {
         rows.MoveFirst();
         try {

@@ -211,6 +211,7 @@ PerformanceDatabase::~PerformanceDatabase() = default;
 
 bool PerformanceDatabase::OpenDatabase(const std::string& path) {
     answersOfTheRun_.clear();
+    rowsKeptByKey_.clear();
     connection_.reset();
     std::string failure = Connect(path);
     if (!failure.empty()) {
@@ -291,6 +292,20 @@ void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sq
     RunStatement(target, sql, &readColumns);
 }
 
+const Recordset* PerformanceDatabase::RowsKeptFor(std::string_view runKey) const {
+    for (const auto& [key, rows] : rowsKeptByKey_) {
+        if (key == runKey) return &rows;
+    }
+    return nullptr;
+}
+
+void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey) {
+    OpenRecordset(target, sql);
+    if (runScopes_ > 0 && !runKey.empty() && RecordsetWriter::Held(target)) {
+        rowsKeptByKey_.emplace_back(runKey, target);
+    }
+}
+
 std::shared_ptr<const ColumnSet> PerformanceDatabase::ResultColumns(const std::string& sql) {
     if (!connection_) return nullptr;
     StatementCache::Entry* entry = connection_->statements.Find(sql);
@@ -325,7 +340,10 @@ void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql
 PerformanceDatabase::RunScope::RunScope(PerformanceDatabase& db) : db_(db) { ++db_.runScopes_; }
 
 PerformanceDatabase::RunScope::~RunScope() {
-    if (--db_.runScopes_ == 0) db_.answersOfTheRun_.clear();
+    if (--db_.runScopes_ == 0) {
+        db_.answersOfTheRun_.clear();
+        db_.rowsKeptByKey_.clear();
+    }
 }
 
 }  // namespace keld

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "db/column_set.h"
 #include "db/recordset.h"
@@ -83,6 +85,15 @@ public:
         PerformanceDatabase& db_;
     };
 
+    // For a statement its caller also names by a short key of its own (a
+    // correction table, its key column and the key): within a RunScope the
+    // rows kept under `runKey`, found without building the statement text
+    // again; null when none are kept, or outside a RunScope.
+    const Recordset* RowsKeptFor(std::string_view runKey) const;
+    // Runs `sql` as OpenRecordset does and, within a RunScope, keeps the
+    // rows it gave under `runKey` too.
+    void OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey);
+
     // The one shared result set the grid lookups and the candidate walk use.
     Recordset& CurrentRecordset() { return current_; }
 
@@ -100,6 +111,8 @@ private:
     Recordset current_;
     int runScopes_ = 0;
     std::unordered_map<std::string, Recordset> answersOfTheRun_;
+    // A run keeps a handful, so a search along them is the quickest.
+    std::vector<std::pair<std::string, Recordset>> rowsKeptByKey_;
 };
 
 }  // namespace keld

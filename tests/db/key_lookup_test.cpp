@@ -2,6 +2,7 @@
 // Correction tables: exact keys, interpolation between keys, duplicated
 // keys, read errors and keys outside a table.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <memory>
 #include <string>
@@ -23,7 +24,9 @@ using Messages = std::vector<RecordingSink::Message>;
 constexpr const char* kCorrections =
     "create table High(Highth REAL, Capacity REAL, PowerC REAL);"
     "insert into High values (0, 1.0, 1.0), (500, 0.98, 1.01), (1000, 0.96, 1.02),"
-    " (1000, 0.955, 1.025), (1800, 0.9, 1.05);";
+    " (1000, 0.955, 1.025), (1800, 0.9, 1.05);"
+    "create table Fluid(Concertration REAL, Capacity REAL);"
+    "insert into Fluid values (0, 1.0), (500, 0.5);";
 
 class KeyLookupTest : public testing::Test {
 protected:
@@ -102,6 +105,59 @@ TEST_F(KeyLookupTest, WalkOfTheCurrentRecordsetSurvivesLookups) {
     EXPECT_EQ(walk.ReadFieldNumber("Highth"), 1800.0);
     EXPECT_NEAR(sum, (1.00002 + 1.01002 + 2 * 1.02503125) + (1.0 + 0.98 + 0.96 + 0.955), 1e-9);
     EXPECT_TRUE(sink_.take().empty());
+}
+
+// The statements every connection opened while it lives sends to the engine.
+class StatementCount {
+public:
+    StatementCount() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    ~StatementCount() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    StatementCount(const StatementCount&) = delete;
+    StatementCount& operator=(const StatementCount&) = delete;
+
+    static inline int count = 0;
+
+private:
+    static int CountStatement(unsigned, void*, void*, void*) {
+        ++count;
+        return 0;
+    }
+    static int TraceEveryConnection(sqlite3* db, char**, const void*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, CountStatement, nullptr);
+        return SQLITE_OK;
+    }
+};
+
+// Within a run the correction tables are read at the same key for several
+// quantities: each table is asked once per key, each keeps its own rows, and
+// a statement that fails is never kept, so it says so every time.
+TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
+    const StatementCount statements;
+    OpenedFixture opened(kCorrections);
+    PerformanceDatabase& db = opened.db;
+    auto read = [&db](const char* table, const char* key, float x, const char* column) {
+        return LookupByKey(db, x, column, table, key);
+    };
+    {
+        const PerformanceDatabase::RunScope run(db);
+        StatementCount::count = 0;
+        EXPECT_EQ(read("High", "Highth", 500, "Capacity"), 0.98);
+        EXPECT_EQ(read("High", "Highth", 500, "PowerC"), 1.01);
+        EXPECT_EQ(read("Fluid", "Concertration", 500, "Capacity"), 0.5);
+        EXPECT_EQ(read("High", "Highth", 1000, "Capacity"), 0.955);
+        EXPECT_EQ(read("Fluid", "Concertration", 500, "Capacity"), 0.5);
+        EXPECT_EQ(read("High", "Highth", 500, "PowerC"), 1.01);
+        EXPECT_EQ(StatementCount::count, 3);
+
+        EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
+        EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
+        EXPECT_EQ(opened.sink.take(),
+                  (Messages{{"JVT", "no such table: Dirt"}, {"JVT", "no such table: Dirt"}}));
+    }
+    // The next run asks again.
+    StatementCount::count = 0;
+    EXPECT_EQ(read("High", "Highth", 500, "Capacity"), 0.98);
+    EXPECT_EQ(StatementCount::count, 1);
 }
 
 }  // namespace
