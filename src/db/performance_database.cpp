@@ -174,6 +174,8 @@ int ReadRows(StatementCache::Entry& entry, const std::initializer_list<std::stri
     if (sqlite3_column_count(statement) != entry.columns->size()) StatementCache::RefreshColumns(entry);
     result.columns = entry.columns;
     ChooseColumns(readColumns, result, columnsRead);
+    result.cells.reserve(entry.cellsLastTime);
+    result.text.reserve(entry.textBytesLastTime);
     int rows = 0;
     for (; rc == SQLITE_ROW; rc = sqlite3_step(statement), ++rows) {
         for (int column : columnsRead) StoreCell(statement, column, result);
@@ -181,6 +183,8 @@ int ReadRows(StatementCache::Entry& entry, const std::initializer_list<std::stri
         if (result.text.size() > UINT32_MAX) return SQLITE_TOOBIG;
     }
     result.rowCount = rows;
+    entry.cellsLastTime = result.cells.size();
+    entry.textBytesLastTime = result.text.size();
     return rc;
 }
 

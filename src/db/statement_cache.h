@@ -26,6 +26,10 @@ public:
     struct Entry {
         sqlite3_stmt* statement = nullptr;
         std::shared_ptr<const ColumnSet> columns;
+        // What the statement's last result held, so that the next one is
+        // given its room at once instead of growing to it step by step.
+        size_t cellsLastTime = 0;
+        size_t textBytesLastTime = 0;
     };
 
     StatementCache(sqlite3* connection, size_t capacity);
