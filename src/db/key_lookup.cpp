@@ -35,14 +35,16 @@ double ReportReadError(PerformanceDatabase& db, const DatabaseError& error) {
     return 0.0;
 }
 
-// The rows at a key are named within a run by the table, the key column and
-// the key's bits: the correction tables are read at the same key for several
-// quantities, and building the statement text again costs more than the
-// answer. Empty for names too long to be kept this way.
+// Rows of a correction table are named within a run by the relation to the
+// key ('=', '>' or '<'), the table, the key column and the key's bits: the
+// tables are read at the same key for several quantities, and building the
+// statement text again costs more than the answer. Empty for names too long
+// to be kept this way.
 class RunKey {
 public:
-    RunKey(const std::string& table, const std::string& keyColumn, float x) {
-        if (table.size() + keyColumn.size() + 2 + sizeof x > sizeof bytes_) return;
+    RunKey(char relation, const std::string& table, const std::string& keyColumn, float x) {
+        if (1 + table.size() + keyColumn.size() + 2 + sizeof x > sizeof bytes_) return;
+        bytes_[size_++] = relation;
         for (std::string_view piece : {std::string_view(table), std::string_view(keyColumn)}) {
             piece.copy(bytes_ + size_, piece.size());
             size_ += piece.size();
@@ -58,6 +60,18 @@ private:
     size_t size_ = 0;
 };
 
+// Opens `rows` on the statement `format` makes of the table, the key column
+// and x, or on the rows the run already read of it.
+void OpenKeyRows(PerformanceDatabase& db, Recordset& rows, const char* format, char relation,
+                 const std::string& table, const std::string& keyColumn, float x) {
+    const RunKey runKey(relation, table, keyColumn, x);
+    if (const Recordset* kept = db.RowsKeptFor(runKey.view())) {
+        rows = *kept;
+        return;
+    }
+    db.OpenRecordsetKept(rows, FormatText(format, table.c_str(), keyColumn.c_str(), x), runKey.view());
+}
+
 }  // namespace
 
 double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueColumn, const std::string& table,
@@ -65,14 +79,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
     Recordset rows;
     // Errors of the statements, the row count and the positioning reach the
     // caller; only the reading of the rows is answered here.
-    const RunKey runKey(table, keyColumn, x);
-    const Recordset* kept = runKey.view().empty() ? nullptr : db.RowsKeptFor(runKey.view());
-    if (kept != nullptr) {
-        rows = *kept;
-    } else {
-        db.OpenRecordsetKept(rows, FormatText(schema::kKeyRowsAt, table.c_str(), keyColumn.c_str(), x),
-                             runKey.view());
-    }
+    OpenKeyRows(db, rows, schema::kKeyRowsAt, '=', table, keyColumn, x);
     if (rows.RecordCount() != 0) {
         rows.MoveFirst();
         try {
@@ -84,7 +91,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
         }
     }
 
-    db.OpenRecordset(rows, FormatText(schema::kKeyRowsAbove, table.c_str(), keyColumn.c_str(), x));
+    OpenKeyRows(db, rows, schema::kKeyRowsAbove, '>', table, keyColumn, x);
     if (!rows.IsBOF()) rows.MoveFirst();
     bool haveUpper = false;
     KeyRow upper;
@@ -98,7 +105,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
     }
     if (!haveUpper) throw KeyOutsideTable(table, "above", keyColumn, x);
 
-    db.OpenRecordset(rows, FormatText(schema::kKeyRowsBelow, table.c_str(), keyColumn.c_str(), x));
+    OpenKeyRows(db, rows, schema::kKeyRowsBelow, '<', table, keyColumn, x);
     if (!rows.IsBOF()) rows.MoveLast();
     bool haveLower = false;
     KeyRow lower;

@@ -214,7 +214,6 @@ PerformanceDatabase::PerformanceDatabase(MessageSink& messages) : messages_(mess
 PerformanceDatabase::~PerformanceDatabase() = default;
 
 bool PerformanceDatabase::OpenDatabase(const std::string& path) {
-    answersOfTheRun_.clear();
     rowsKeptByKey_.clear();
     connection_.reset();
     std::string failure = Connect(path);
@@ -280,15 +279,7 @@ std::string PerformanceDatabase::Connect(const std::string& path) {
 }
 
 void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sql) {
-    if (runScopes_ > 0) {
-        auto kept = answersOfTheRun_.find(sql);
-        if (kept != answersOfTheRun_.end()) {
-            RecordsetWriter::Open(target, RecordsetWriter::Held(kept->second));
-            return;
-        }
-    }
     RunStatement(target, sql, nullptr);
-    if (runScopes_ > 0 && RecordsetWriter::Held(target)) answersOfTheRun_.emplace(sql, target);
 }
 
 void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sql,
@@ -297,6 +288,7 @@ void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sq
 }
 
 const Recordset* PerformanceDatabase::RowsKeptFor(std::string_view runKey) const {
+    if (runKey.empty()) return nullptr;
     for (const auto& [key, rows] : rowsKeptByKey_) {
         if (key == runKey) return &rows;
     }
@@ -344,10 +336,7 @@ void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql
 PerformanceDatabase::RunScope::RunScope(PerformanceDatabase& db) : db_(db) { ++db_.runScopes_; }
 
 PerformanceDatabase::RunScope::~RunScope() {
-    if (--db_.runScopes_ == 0) {
-        db_.answersOfTheRun_.clear();
-        db_.rowsKeptByKey_.clear();
-    }
+    if (--db_.runScopes_ == 0) db_.rowsKeptByKey_.clear();
 }
 
 }  // namespace keld

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -67,13 +66,14 @@ public:
     // it; null when it does not prepare (OpenRecordset then tells why).
     std::shared_ptr<const ColumnSet> ResultColumns(const std::string& sql);
 
-    // For the length of one selection run: while a RunScope lives, a
-    // statement run again whole (OpenRecordset without chosen columns) is
-    // answered with the rows it gave the first time instead of being asked
-    // again; the correction tables are read at the same key several times a
-    // run. The answer is the same: the file cannot change under the open
-    // connection. Failed statements are not kept, so they fail, and say so,
-    // every time.
+    // For the length of one selection run: while a RunScope lives, rows
+    // opened with OpenRecordsetKept are kept under the caller's own short
+    // name for their statement (a correction table, its key column and the
+    // key), and RowsKeptFor finds them again without the statement text
+    // being built: the correction tables are read at the same key several
+    // times a run. The answer is the same: the file cannot change under the
+    // open connection. Failed statements are not kept, so they fail, and
+    // say so, every time.
     class RunScope {
     public:
         explicit RunScope(PerformanceDatabase& db);
@@ -85,13 +85,11 @@ public:
         PerformanceDatabase& db_;
     };
 
-    // For a statement its caller also names by a short key of its own (a
-    // correction table, its key column and the key): within a RunScope the
-    // rows kept under `runKey`, found without building the statement text
-    // again; null when none are kept, or outside a RunScope.
+    // The rows kept under `runKey` in this run; null when none are, outside
+    // a RunScope, or for an empty key.
     const Recordset* RowsKeptFor(std::string_view runKey) const;
-    // Runs `sql` as OpenRecordset does and, within a RunScope, keeps the
-    // rows it gave under `runKey` too.
+    // Runs `sql` as OpenRecordset does and, within a RunScope and for a key
+    // that is not empty, keeps the rows it gave under `runKey`.
     void OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey);
 
     // The one shared result set the grid lookups and the candidate walk use.
@@ -110,7 +108,6 @@ private:
     std::unique_ptr<Connection> connection_;
     Recordset current_;
     int runScopes_ = 0;
-    std::unordered_map<std::string, Recordset> answersOfTheRun_;
     // A run keeps a handful, so a search along them is the quickest.
     std::vector<std::pair<std::string, Recordset>> rowsKeptByKey_;
 };

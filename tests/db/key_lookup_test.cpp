@@ -148,6 +148,10 @@ TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
         EXPECT_EQ(read("Fluid", "Concertration", 500, "Capacity"), 0.5);
         EXPECT_EQ(read("High", "Highth", 500, "PowerC"), 1.01);
         EXPECT_EQ(StatementCount::count, 3);
+        // Between two keys: the key itself, the rows above and below.
+        EXPECT_DOUBLE_EQ(read("High", "Highth", 250, "Capacity"), 0.99);
+        EXPECT_DOUBLE_EQ(read("High", "Highth", 250, "PowerC"), 1.005);
+        EXPECT_EQ(StatementCount::count, 6);
 
         EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
         EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
