@@ -114,7 +114,8 @@ std::string OpenFailure(const std::string& path, int rc, sqlite3* db) {
 void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Result& result) {
     using Kind = RecordsetWriter::Cell::Kind;
     RecordsetWriter::Cell& cell = result.cells.emplace_back();
-    switch (sqlite3_column_type(statement, column)) {
+    const int type = sqlite3_column_type(statement, column);
+    switch (type) {
         case SQLITE_INTEGER:
             cell.kind = Kind::Integer;
             cell.integer = sqlite3_column_int64(statement, column);
@@ -125,7 +126,7 @@ void StoreCell(sqlite3_stmt* statement, int column, RecordsetWriter::Result& res
             return;
         case SQLITE_TEXT:
         case SQLITE_BLOB: {
-            bool text = sqlite3_column_type(statement, column) == SQLITE_TEXT;
+            const bool text = type == SQLITE_TEXT;
             const void* bytes = text ? static_cast<const void*>(sqlite3_column_text(statement, column))
                                      : sqlite3_column_blob(statement, column);
             int size = sqlite3_column_bytes(statement, column);
