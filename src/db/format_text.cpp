@@ -122,7 +122,8 @@ bool AppendFixed(TextBuffer& text, double value, int decimals) {
 
 // The conversions the program's statements and figures use, written with
 // std::to_chars, which gives exactly the text printf gives in the "C"
-// locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%%". False,
+// locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%g" and
+// "%.*g" (precision 0 to 17), "%%". False,
 // with `text` unfinished, at anything else (flags, widths, other
 // conversions, a value that is not finite, a null text) and for a text too
 // long for the buffer, which printf then writes instead. Statements are built
@@ -137,6 +138,10 @@ bool WriteCommonConversions(TextBuffer& text, const char* format, va_list args) 
         int precision = 6;
         if (c[0] == '.' && c[1] >= '0' && c[1] <= '9' && c[2] == 'f') {
             precision = c[1] - '0';
+            c += 2;
+        } else if (c[0] == '.' && c[1] == '*' && c[2] == 'g') {
+            precision = va_arg(args, int);
+            if (precision < 0 || precision > 17) return false;
             c += 2;
         }
         bool written = false;
@@ -160,6 +165,12 @@ bool WriteCommonConversions(TextBuffer& text, const char* format, va_list args) 
             case 'f': {
                 double value = va_arg(args, double);
                 written = std::isfinite(value) && AppendFixed(text, value, precision);
+                break;
+            }
+            case 'g': {
+                // An edit's number, "%.6g", written for every field at every duty.
+                double value = va_arg(args, double);
+                written = std::isfinite(value) && AppendNumber(text, value, std::chars_format::general, precision);
                 break;
             }
             default:

@@ -16,9 +16,10 @@
 namespace keld {
 namespace {
 
-std::string Printf(const char* format, double value) {
+template <typename... Values>
+std::string Printf(const char* format, Values... values) {
     char text[512];
-    std::snprintf(text, sizeof text, format, value);
+    std::snprintf(text, sizeof text, format, values...);
     return text;
 }
 
@@ -34,9 +35,17 @@ TEST(FormatTextTest, WritesWhatPrintfWritesForEveryRealConversion) {
         values.push_back(std::pow(10.0, exponent(random)) * (i % 3 == 0 ? -1 : 1));
         values.push_back(std::round(values.back() * 1e6) / 1e6 + 5e-7);  // near halfway at six decimals
     }
-    for (const char* format : {"%f", "%.0f", "%.1f", "%.2f", "%.5f", "[LWT]=%f "}) {
+    for (const char* format : {"%f", "%.0f", "%.1f", "%.2f", "%.5f", "[LWT]=%f ", "%g", "size %g"}) {
         for (double value : values) {
             ASSERT_EQ(FormatText(format, value), Printf(format, value)) << format << " of " << value;
+        }
+    }
+    // An edit's text: "%.*g" at every precision, of floats as the page holds them.
+    for (int precision : {0, 1, 3, 6, 9, 17}) {
+        for (double value : values) {
+            const double asFloat = static_cast<float>(value);
+            ASSERT_EQ(FormatText("%.*g", precision, asFloat), Printf("%.*g", precision, asFloat))
+                << precision << " of " << asFloat;
         }
     }
 }
@@ -48,6 +57,7 @@ TEST(FormatTextTest, WritesTextsIntegersAndTheRestAsPrintfDoes) {
               "Type=-2147483648 and -9223372036854775808, 100%");
     // Left to printf: flags, widths, other conversions, values that are not finite.
     EXPECT_EQ(FormatText("%0lX|%.*g|%5.1f", 0xABCUL, 3, 1.23456, 2.25), "ABC|1.23|  2.2");
+    EXPECT_EQ(FormatText("%.*g|%.*g", -1, 1.23456789, 40, 0.5), Printf("%.*g", -1, 1.23456789) + "|" + Printf("%.*g", 40, 0.5));
     EXPECT_EQ(FormatText("%f %f", INFINITY, -NAN), Printf("%f", INFINITY) + " " + Printf("%f", -NAN));
     EXPECT_EQ(FormatText("%s", "100% sure"), "100% sure");
 }
