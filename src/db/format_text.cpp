@@ -120,6 +120,18 @@ bool AppendFixed(TextBuffer& text, double value, int decimals) {
            (std::isfinite(value) && AppendNumber(text, value, std::chars_format::fixed, decimals));
 }
 
+// "%.Pg": an edit's number, written for every field whenever the page is
+// shown again, a hundred times a duty. A whole number with at most P digits
+// is written as its digits, as "%g" writes it; "-0" and the rest go to the
+// general conversion.
+bool AppendGeneral(TextBuffer& text, double value, int precision) {
+    static constexpr double kPowersOfTen[] = {1e1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const bool wholeWithFewDigits = precision < 10 && value == std::trunc(value) &&
+                                    std::fabs(value) < kPowersOfTen[precision] && !(value == 0 && std::signbit(value));
+    if (wholeWithFewDigits) return AppendNumber(text, static_cast<long long>(value));
+    return AppendNumber(text, value, std::chars_format::general, precision);
+}
+
 // The conversions the program's statements and figures use, written with
 // std::to_chars, which gives exactly the text printf gives in the "C"
 // locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%g" and
@@ -168,9 +180,8 @@ bool WriteCommonConversions(TextBuffer& text, const char* format, va_list args) 
                 break;
             }
             case 'g': {
-                // An edit's number, "%.6g", written for every field at every duty.
                 double value = va_arg(args, double);
-                written = std::isfinite(value) && AppendNumber(text, value, std::chars_format::general, precision);
+                written = std::isfinite(value) && AppendGeneral(text, value, precision);
                 break;
             }
             default:

@@ -40,8 +40,12 @@ TEST(FormatTextTest, WritesWhatPrintfWritesForEveryRealConversion) {
             ASSERT_EQ(FormatText(format, value), Printf(format, value)) << format << " of " << value;
         }
     }
-    // An edit's text: "%.*g" at every precision, of floats as the page holds them.
-    for (int precision : {0, 1, 3, 6, 9, 17}) {
+    // An edit's text: "%.*g" at every precision, of floats as the page holds
+    // them, whole numbers around each count of digits among them.
+    for (double whole : {1.0, 9.0, 10.0, 35.0, 500.0, 99999.0, 999999.0, 1e6, 123456789.0, 1e9, 4294967296.0}) {
+        values.insert(values.end(), {whole, -whole, whole + 1});
+    }
+    for (int precision : {0, 1, 2, 3, 6, 9, 10, 17}) {
         for (double value : values) {
             const double asFloat = static_cast<float>(value);
             ASSERT_EQ(FormatText("%.*g", precision, asFloat), Printf("%.*g", precision, asFloat))
