@@ -4,12 +4,15 @@
 // value must read back to the same shown text.
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
+
+#include <locale.h>
 
 #include "decimal_grammar.h"
 #include "fuzz_check.h"
@@ -18,6 +21,17 @@
 namespace {
 
 using keld::fuzz::TrimBlanks;
+
+// What printf writes for an edit's value in the "C" locale, whatever the
+// process's own locale (the target runs under a German one).
+std::string PrintfInCLocale(float value) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const locale_t previous = uselocale(cLocale);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
+    uselocale(previous);
+    return text;
+}
 
 void CheckReal(std::string_view text) {
     const std::optional<float> value = keld::ParseRealText(text);
@@ -40,6 +54,7 @@ void CheckReal(std::string_view text) {
     // A negative zero ("-0", or "-1e-50" below the float range) shows as 0.
     const std::string shown = keld::RealEditText(*value);
     FUZZ_REQUIRE(shown != "-0");
+    FUZZ_REQUIRE(shown == PrintfInCLocale(*value == 0 ? 0.0f : *value));
     const std::optional<float> reread = keld::ParseRealText(shown);
     FUZZ_REQUIRE(reread.has_value());
     FUZZ_REQUIRE(keld::RealEditText(*reread) == shown);
