@@ -2,17 +2,17 @@
 // What a user types into a number edit of the selection page: the text is
 // read as a real and as an integer, and the shown text of each accepted
 // value must read back to the same shown text.
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
-
-#include <locale.h>
 
 #include "decimal_grammar.h"
 #include "fuzz_check.h"

@@ -127,7 +127,8 @@ bool AppendFixed(TextBuffer& text, double value, int decimals) {
 bool AppendGeneral(TextBuffer& text, double value, int precision) {
     static constexpr double kPowersOfTen[] = {1e1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     const bool wholeWithFewDigits = precision < 10 && value == std::trunc(value) &&
-                                    std::fabs(value) < kPowersOfTen[precision] && !(value == 0 && std::signbit(value));
+                                    std::fabs(value) < kPowersOfTen[precision] &&
+                                    !(value == 0 && std::signbit(value));
     if (wholeWithFewDigits) return AppendNumber(text, static_cast<long long>(value));
     return AppendNumber(text, value, std::chars_format::general, precision);
 }

@@ -296,7 +296,8 @@ const Recordset* PerformanceDatabase::RowsKeptFor(std::string_view runKey) const
     return nullptr;
 }
 
-void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey) {
+void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string& sql,
+                                            std::string_view runKey) {
     OpenRecordset(target, sql);
     if (runScopes_ > 0 && !runKey.empty() && RecordsetWriter::Held(target)) {
         rowsKeptByKey_.emplace_back(runKey, target);

@@ -17,9 +17,19 @@ TEST(ColumnSet, FindsEachNameWhateverItsCaseAndTheFirstOfEqualNames) {
         const char* name;
         int index;
     };
-    for (const Case& c : {Case{"ModelName", 0}, {"modelname", 0}, {"MODELNAME", 0}, {"capacity", 1},
-                          {"Capacity", 1}, {"lwt", 3}, {"Flow_Range", 4}, {"flow_range", 4}, {"", 6},
-                          {"Model", -1}, {"ModelNames", -1}, {"Flow Range", -1}, {"Flow\x7fRange", -1}}) {
+    for (const Case& c : {Case{"ModelName", 0},
+                          {"modelname", 0},
+                          {"MODELNAME", 0},
+                          {"capacity", 1},
+                          {"Capacity", 1},
+                          {"lwt", 3},
+                          {"Flow_Range", 4},
+                          {"flow_range", 4},
+                          {"", 6},
+                          {"Model", -1},
+                          {"ModelNames", -1},
+                          {"Flow Range", -1},
+                          {"Flow\x7fRange", -1}}) {
         EXPECT_EQ(columns.IndexOf(c.name), c.index) << '"' << c.name << '"';
     }
 }

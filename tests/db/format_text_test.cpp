@@ -42,7 +42,8 @@ TEST(FormatTextTest, WritesWhatPrintfWritesForEveryRealConversion) {
     }
     // An edit's text: "%.*g" at every precision, of floats as the page holds
     // them, whole numbers around each count of digits among them.
-    for (double whole : {1.0, 9.0, 10.0, 35.0, 500.0, 99999.0, 999999.0, 1e6, 123456789.0, 1e9, 4294967296.0}) {
+    for (double whole :
+         {1.0, 9.0, 10.0, 35.0, 500.0, 99999.0, 999999.0, 1e6, 123456789.0, 1e9, 4294967296.0}) {
         values.insert(values.end(), {whole, -whole, whole + 1});
     }
     for (int precision : {0, 1, 2, 3, 6, 9, 10, 17}) {
@@ -61,7 +62,8 @@ TEST(FormatTextTest, WritesTextsIntegersAndTheRestAsPrintfDoes) {
               "Type=-2147483648 and -9223372036854775808, 100%");
     // Left to printf: flags, widths, other conversions, values that are not finite.
     EXPECT_EQ(FormatText("%0lX|%.*g|%5.1f", 0xABCUL, 3, 1.23456, 2.25), "ABC|1.23|  2.2");
-    EXPECT_EQ(FormatText("%.*g|%.*g", -1, 1.23456789, 40, 0.5), Printf("%.*g", -1, 1.23456789) + "|" + Printf("%.*g", 40, 0.5));
+    EXPECT_EQ(FormatText("%.*g|%.*g", -1, 1.23456789, 40, 0.5),
+              Printf("%.*g", -1, 1.23456789) + "|" + Printf("%.*g", 40, 0.5));
     EXPECT_EQ(FormatText("%f %f", INFINITY, -NAN), Printf("%f", INFINITY) + " " + Printf("%f", -NAN));
     EXPECT_EQ(FormatText("%s", "100% sure"), "100% sure");
 }
