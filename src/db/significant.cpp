@@ -68,6 +68,8 @@ void RequireWritable(double value, int n) {
 
 }  // namespace
 
+double ShownDecimal::value() const { return static_cast<double>(digits) / PowerOfTen(decimals); }
+
 std::optional<ShownDecimal> UsualShownDecimal(double magnitude, int n) {
     if (!(magnitude >= 1.0 && magnitude < 1e15)) return std::nullopt;
     const double whole = std::floor(magnitude);

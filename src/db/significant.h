@@ -31,6 +31,11 @@ std::string FormatSignificantByFiveDecimals(double value, int n);
 struct ShownDecimal {
     std::int64_t digits = 0;
     int decimals = 0;
+
+    // The value of the text: digits / 10^decimals, two exact numbers whose
+    // correctly rounded quotient is the very double that reading the text
+    // gives.
+    double value() const;
 };
 
 // The shown decimal of a magnitude from 1 to 10^15 whose fraction is well
