@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "db/c_locale.h"
 #include "decimal_grammar.h"
 #include "fuzz_check.h"
 #include "selection/edit_numbers.h"
@@ -25,8 +26,7 @@ using keld::fuzz::TrimBlanks;
 // What printf writes for an edit's value in the "C" locale, whatever the
 // process's own locale (the target runs under a German one).
 std::string PrintfInCLocale(float value) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const locale_t previous = uselocale(cLocale);
+    const locale_t previous = uselocale(keld::CLocale());
     char text[64];
     std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
     uselocale(previous);
