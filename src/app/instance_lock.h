@@ -17,7 +17,7 @@ public:
     };
 
     // Tries once, without waiting, to take the lock on `path`, creating the
-    // file (mode 0600) when it is missing. A file that cannot be made or
+    // file (mode 0600) when it is missing. An empty path takes no lock. A file that cannot be made or
     // opened, such as another user's file of the same name, leaves the
     // program unguarded rather than refusing the start.
     explicit InstanceLock(const std::string& path);
@@ -32,8 +32,11 @@ private:
     State state_ = State::Unguarded;
 };
 
-// "KELD_Tow_Norvex" in the user's runtime directory ($XDG_RUNTIME_DIR), or in
-// the temporary directory when there is none.
+// "KELD_Tow_Norvex" in the user's runtime directory ($XDG_RUNTIME_DIR, when
+// it is an absolute path), or else in the user's own folder "keld-<user id>"
+// of the temporary directory, made 0700. Empty when that folder is not the
+// user's own (another user made it first): the program then runs unguarded,
+// since a lock another user could hold would keep this user out.
 std::string InstanceLockPath();
 
 }  // namespace keld

@@ -27,6 +27,7 @@ public:
         struct stat status {};
         return ::fstat(fd_, &status) == 0 && status.st_uid == ::geteuid();
     }
+    bool stamp() const { return ::futimens(fd_, nullptr) == 0; }
     // The whole block mapped, grown to its size first: a block left shorter
     // by another writer would fault where the text is read.
     void* map() const {
@@ -48,17 +49,48 @@ private:
 
 std::string LaunchBlockName() { return "/KELD2_COMMUNICATION." + std::to_string(::geteuid()); }
 
-LaunchBlockText ReadLaunchBlock(const std::string& name) {
-    BlockHandle block(name);
-    if (!block.isOpen()) {
-        // Another user's block of our name is no launch of ours.
-        if (errno == EACCES) return {};
-        return {LaunchBlockText::Status::OpenFailed, {}};
+LaunchBlockText ReadLaunchBlock(const std::string& name, std::chrono::system_clock::time_point now) {
+    // Never created here: a start without a launcher simply finds no block.
+    // Non-blocking, so that a FIFO planted under the name cannot hold the start.
+    const int fd = ::shm_open(name.c_str(), O_RDONLY | O_NONBLOCK, 0);
+    if (fd < 0) {
+        // Missing, or something of ours cannot be under the name (another
+        // user's file, a folder, a link, a device): no launch of ours.
+        switch (errno) {
+            case ENOENT:
+            case EACCES:
+            case EPERM:
+            case EISDIR:
+            case ELOOP:
+            case ENXIO:
+            case ENODEV:
+                return {};
+            default:
+                return {LaunchBlockText::Status::OpenFailed, {}};
+        }
     }
-    if (!block.ownedByUs()) return {};
+    struct stat status {};
+    const bool statted = ::fstat(fd, &status) == 0;
+    const bool ourBlock = statted && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+                          status.st_size == static_cast<off_t>(kLaunchBlockSize);
+    if (!ourBlock) {
+        ::close(fd);
+        return {};
+    }
+    // A block left by a launch that never reached a program (the launcher
+    // crashed before it could start one) must not brand this plain start.
+    const auto written =
+        std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(status.st_mtim.tv_sec) + std::chrono::nanoseconds(status.st_mtim.tv_nsec)));
+    if (now - written > kLaunchBlockLifetime) {
+        ::close(fd);
+        ::shm_unlink(name.c_str());
+        return {};
+    }
 
-    void* view = block.map();
-    if (view == nullptr) return {LaunchBlockText::Status::MapFailed, {}};
+    void* view = ::mmap(nullptr, kLaunchBlockSize, PROT_READ, MAP_SHARED, fd, 0);
+    ::close(fd);
+    if (view == MAP_FAILED) return {LaunchBlockText::Status::MapFailed, {}};
     const char* bytes = static_cast<const char*>(view);
     LaunchBlockText result;
     result.text.assign(bytes, ::strnlen(bytes, kLaunchBlockSize));
@@ -89,6 +121,9 @@ std::string WriteLaunchBlock(const std::string& name, std::string_view text) {
     std::memset(view, 0, kLaunchBlockSize);
     std::memcpy(view, text.data(), text.size());
     ::munmap(view, kLaunchBlockSize);
+    // The time of this launch, which the program checks the block against;
+    // writes through a mapping need not move it.
+    if (!block.stamp()) return std::string("cannot date the launch block: ") + std::strerror(errno);
     return {};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -27,12 +28,19 @@ struct LaunchBlockText {
     std::string text;
 };
 
-// Start-up's reading of the block: opens it, or creates it empty (mode 0600)
-// when no launcher did, takes the text up to its NUL (never beyond the 256
-// bytes) and removes the block, so that a stale text never reaches a later
-// start. A block of another user under our name is neither read nor removed:
-// the start goes on as one without a launcher.
-LaunchBlockText ReadLaunchBlock(const std::string& name);
+// How long after the launcher wrote it a block still belongs to the launch
+// it was written for; the launcher starts the program at once.
+inline constexpr std::chrono::seconds kLaunchBlockLifetime{10};
+
+// Start-up's reading of the block: takes the text up to its NUL (never beyond
+// the 256 bytes) and removes the block, so that a stale text never reaches a
+// later start. Only the user's own regular block of exactly 256 bytes, written
+// at most kLaunchBlockLifetime before `now`, is a launch text; anything else
+// under the name (none, another user's, a folder, FIFO or link, another size)
+// means a start without a launcher, and a stale block of ours is removed.
+// OpenFailed and MapFailed are left for the system refusing a block of ours.
+LaunchBlockText ReadLaunchBlock(const std::string& name,
+                                std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
 // Removes the block unread, for a start that ends before it reads it.
 void DiscardLaunchBlock(const std::string& name);

@@ -17,17 +17,31 @@ namespace {
 
 // While the toolkit connects to the display, its messages are held back: a
 // start without a display then ends with one line that says what to use
-// instead, not with the toolkit's own abort.
+// instead, not with the toolkit's own abort. Any other fatal error of the
+// toolkit (a missing platform plugin, a broken installation) is printed with
+// the toolkit's own words, which are the only clue to its cause.
 QList<QByteArray>* heldMessages = nullptr;
+
+bool NoDisplayToConnectTo() {
+    for (const QByteArray& message : *heldMessages) {
+        if (message.contains("could not connect to display")) return true;
+    }
+    return false;
+}
 
 void HoldOrExplain(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtFatalMsg) {
         heldMessages->append(message.toLocal8Bit());
         return;
     }
-    std::fputs(
-        "keld: no display to show the window on; keld-cli runs selections and datasheets without one\n",
-        stderr);
+    if (NoDisplayToConnectTo()) {
+        std::fputs(
+            "keld: no display to show the window on; keld-cli runs selections and datasheets without one\n",
+            stderr);
+    } else {
+        for (const QByteArray& held : *heldMessages) std::fprintf(stderr, "keld: %s\n", held.constData());
+        std::fprintf(stderr, "keld: %s\n", message.toLocal8Bit().constData());
+    }
     // The launch this start was made for ends here.
     keld::DiscardLaunchBlock(keld::LaunchBlockName());
     std::_Exit(1);

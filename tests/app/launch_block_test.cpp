@@ -4,8 +4,10 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -58,22 +60,98 @@ TEST_F(LaunchBlockTest, WithoutALauncherTheTextIsEmpty) {
     EXPECT_FALSE(BlockExists(name_));
 }
 
-// Whatever another writer left, the reader stays inside the block.
-TEST_F(LaunchBlockTest, ForeignBlocksAreReadWithinTheirBounds) {
+// Only the user's own block of exactly the block's size carries a launch
+// text; anything else under the name is a start without a launcher.
+TEST_F(LaunchBlockTest, OnlyABlockOfTheBlocksSizeIsRead) {
     struct Case {
         std::string bytes;
         std::string text;
     };
+    std::string full(kLaunchBlockSize, 'A');
+    std::string withNul(kLaunchBlockSize, '\0');
+    withNul.replace(0, 9, std::string("04\0BREXAL", 9));
     const Case cases[] = {
-        {std::string(300, 'A'), std::string(kLaunchBlockSize, 'A')},  // no NUL at all
-        {"14B", "14B"},                                               // shorter than the block
-        {std::string("04\0BREXAL", 9), "04"},                         // a NUL ends the text
+        {full, full},                                  // no NUL: never read beyond the block
+        {withNul, "04"},                               // a NUL ends the text
+        {std::string(kLaunchBlockSize - 1, 'A'), ""},  // one byte short
+        {std::string(kLaunchBlockSize + 1, 'A'), ""},  // one byte over
+        {"14B", ""},
     };
     for (const Case& c : cases) {
         WriteRawBlock(name_, c.bytes);
         const LaunchBlockText block = ReadLaunchBlock(name_);
-        EXPECT_EQ(block.status, LaunchBlockText::Status::Read);
-        EXPECT_EQ(block.text, c.text);
+        EXPECT_EQ(block.status, LaunchBlockText::Status::Read) << c.bytes.size();
+        EXPECT_EQ(block.text, c.text) << c.bytes.size();
+    }
+}
+
+// What another user can plant at the name in the shared folder never stops
+// the start, and is left where it is.
+TEST_F(LaunchBlockTest, AFolderFifoOrLinkAtTheNameIsNoLaunchText) {
+    const fs::path planted = fs::path("/dev/shm") / name_.substr(1);
+    const fs::path target =
+        fs::temp_directory_path() / ("keld-test-link-target." + std::to_string(::getpid()));
+    WriteRawBlock("/" + target.filename().string(), std::string(kLaunchBlockSize, '1'));
+    struct Case {
+        const char* what;
+        int (*plant)(const fs::path&);
+    };
+    const Case cases[] = {
+        {"folder", [](const fs::path& p) { return ::mkdir(p.c_str(), 0777); }},
+        {"fifo", [](const fs::path& p) { return ::mkfifo(p.c_str(), 0666); }},
+        {"link",
+         [](const fs::path& p) {
+             return ::symlink(("/dev/shm/keld-test-link-target." + std::to_string(::getpid())).c_str(),
+                              p.c_str());
+         }},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.plant(planted), 0) << c.what;
+        const LaunchBlockText block = ReadLaunchBlock(name_);
+        EXPECT_EQ(block.status, LaunchBlockText::Status::Read) << c.what;
+        EXPECT_EQ(block.text, "") << c.what;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(planted))) << c.what;
+        fs::remove(planted);
+    }
+    ::shm_unlink(("/" + target.filename().string()).c_str());
+}
+
+TEST_F(LaunchBlockTest, AnotherUsersBlockIsNeitherReadNorRemoved) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give the block to another user";
+    WriteRawBlock(name_, std::string(kLaunchBlockSize, '1'));
+    const int fd = ::shm_open(name_.c_str(), O_RDWR, 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::fchown(fd, 65534, 65534), 0);
+    ::close(fd);
+    EXPECT_EQ(ReadLaunchBlock(name_).text, "");
+    EXPECT_TRUE(BlockExists(name_));
+}
+
+// A block the launcher wrote belongs to the start it made, a few seconds at
+// most; an older one was left by a launch that never started the program.
+TEST_F(LaunchBlockTest, ABlockOlderThanItsLaunchIsStaleAndRemoved) {
+    using namespace std::chrono;
+    struct Case {
+        nanoseconds age;
+        bool read;
+    };
+    const Case cases[] = {
+        {kLaunchBlockLifetime - nanoseconds(1), true},
+        {kLaunchBlockLifetime, true},
+        {kLaunchBlockLifetime + nanoseconds(1), false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(WriteLaunchBlock(name_, "14BREXAL"), "");
+        const int fd = ::shm_open(name_.c_str(), O_RDONLY, 0);
+        ASSERT_GE(fd, 0);
+        struct stat status {};
+        ASSERT_EQ(::fstat(fd, &status), 0);
+        ::close(fd);
+        const auto written = system_clock::time_point(duration_cast<system_clock::duration>(
+            seconds(status.st_mtim.tv_sec) + nanoseconds(status.st_mtim.tv_nsec)));
+        const LaunchBlockText block = ReadLaunchBlock(name_, written + c.age);
+        EXPECT_EQ(block.text, c.read ? "14BREXAL" : "") << c.age.count();
+        EXPECT_FALSE(BlockExists(name_)) << c.age.count();
     }
 }
 

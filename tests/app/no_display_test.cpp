@@ -34,5 +34,18 @@ TEST(NoDisplayTest, TheProgramEndsWithOneLineNamingKeldCli) {
     if (block >= 0) ::close(block);
 }
 
+// Any other fatal error of the toolkit is told in the toolkit's own words: a
+// missing platform plugin is no missing display.
+TEST(NoDisplayTest, AnotherToolkitFailureIsPrintedInItsOwnWords) {
+    const RuntimeDirectory runtime;
+    const ScopedEnvironment unknownPlatform("QT_QPA_PLATFORM", "nosuchplugin");
+
+    const ProcessResult run = RunProgram(KELD_PROGRAM);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("\"nosuchplugin\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("no Qt platform plugin could be initialized"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("no display"), std::string::npos) << run.err;
+}
+
 }  // namespace
 }  // namespace keld::test
