@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <utility>
+#include <vector>
 
 #include "db/format_text.h"
 #include "reports/pdflib_errors.h"
@@ -142,17 +143,31 @@ int PDFlib::open_file(const std::string& path) {
     return 1;
 }
 
+// libharu's own file writer ignores a failed flush when it closes the file,
+// so a full disk would cut the document unseen: the document is saved to
+// memory and every byte goes to the staged file through a checked write.
+HPDF_STATUS PDFlib::Impl::copySavedDocument() {
+    std::vector<HPDF_BYTE> chunk(64 * 1024);
+    for (;;) {
+        auto size = static_cast<HPDF_UINT32>(chunk.size());
+        const HPDF_STATUS status = HPDF_ReadFromStream(doc, chunk.data(), &size);
+        // The end of the stream is reported as an error; it is none here.
+        if (error.code == HPDF_STREAM_EOF) beginCall();
+        if (status != HPDF_OK && status != HPDF_STREAM_EOF) return status;
+        if (!output.write(chunk.data(), size)) return HPDF_OK;  // commit() names the reason
+        if (status == HPDF_STREAM_EOF || size == 0) return HPDF_OK;
+    }
+}
+
 void PDFlib::close() noexcept {
     Impl& d = *impl_;
     if (d.doc == nullptr) return;
     d.beginCall();
-    const HPDF_STATUS status = HPDF_SaveToFile(d.doc, d.output.tempPath().c_str());
+    HPDF_STATUS status = HPDF_SaveToStream(d.doc);
+    if (status == HPDF_OK && d.error.code == HPDF_OK) status = d.copySavedDocument();
     const HPDF_STATUS code = d.error.code != HPDF_OK ? d.error.code : status;
     if (code != HPDF_OK) {
-        // libharu passes the system's error of a failed write as the detail.
-        const bool systemReason = code == HPDF_FILE_IO_ERROR || code == HPDF_FILE_OPEN_ERROR;
-        d.fileFailure = systemReason && d.error.detail != 0 ? std::strerror(static_cast<int>(d.error.detail))
-                                                            : DescribeHaruError(code).text;
+        d.fileFailure = DescribeHaruError(code).text;
     } else if (!d.output.commit()) {
         d.fileFailure = d.output.failure();
     }

@@ -51,6 +51,10 @@ struct PDFlib::Impl {
     std::vector<TrueTypeFile> trueTypeFiles;
     HPDF_Point textPosition{0, 0};
 
+    // Writes the document libharu has saved to its memory stream into the
+    // staged file. Returns libharu's error, or HPDF_OK; a failed write is
+    // kept by the staged file, whose commit() then names the system's reason.
+    HPDF_STATUS copySavedDocument();
     // Forgets the error of an earlier call, in the record and in libharu.
     void beginCall();
     // Throws the exception for the error libharu reported during the call,

@@ -115,20 +115,39 @@ bool StagedFile::create(const std::string& targetPath) {
     const int fd = mkstemp(buffer.data());
     if (fd < 0) return refuseWithErrno(errno);
     fchmod(fd, replacesFile_ ? keptMode_ : NewFileMode());
-    ::close(fd);
 
     targetPath_ = target;
     tempPath_ = buffer.data();
+    fd_ = fd;
+    writeError_ = 0;
+    return true;
+}
+
+bool StagedFile::write(const void* data, std::size_t size) {
+    if (fd_ < 0 || writeError_ != 0) return false;
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = ::write(fd_, bytes, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            writeError_ = errno;
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
     return true;
 }
 
 bool StagedFile::commit() {
     if (tempPath_.empty()) return false;
     // The rename must not publish a file whose data is still only in the
-    // cache: a crash right after it would leave an empty or torn datasheet.
-    const int fd = open(tempPath_.c_str(), O_RDONLY);
-    int error = fd < 0 || fsync(fd) != 0 ? errno : 0;
-    if (fd >= 0) ::close(fd);
+    // cache, or was never written: a full disk or a crash right after it
+    // would leave a torn datasheet in place of the earlier one.
+    int error = writeError_;
+    if (error == 0 && fsync(fd_) != 0) error = errno;
+    if (::close(fd_) != 0 && error == 0) error = errno;
+    fd_ = -1;
     if (error == 0 && std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) error = errno;
     if (error != 0) {
         discard();
@@ -140,6 +159,8 @@ bool StagedFile::commit() {
 }
 
 void StagedFile::discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
     if (tempPath_.empty()) return;
     unlink(tempPath_.c_str());
     tempPath_.clear();

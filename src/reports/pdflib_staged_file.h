@@ -3,6 +3,8 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
+
 #include <string>
 
 namespace keld {
@@ -30,11 +32,15 @@ public:
     // when the name is empty, the folder is missing or takes no new file, the
     // target is a folder, a file the user may not write, or no regular file.
     bool create(const std::string& targetPath);
-    // The temporary file to write the document to; empty when none is staged.
+    // The temporary file the document is written to; empty when none is staged.
     const std::string& tempPath() const { return tempPath_; }
-    // Flushes the temporary file to disk and renames it over the target. On
-    // failure the temporary file is removed, the target left untouched and
-    // failure() set.
+    // Appends `size` bytes to the temporary file. A failed write (a full
+    // disk, a file-size limit, an I/O error) is kept: this and every later
+    // write return false, and commit() refuses with the system's reason.
+    bool write(const void* data, std::size_t size);
+    // Flushes the temporary file to disk and renames it over the target, only
+    // when every write, the flush and the close succeeded. On failure the
+    // temporary file is removed, the target left untouched and failure() set.
     bool commit();
     // Removes the temporary file, if any.
     void discard();
@@ -54,6 +60,8 @@ private:
 
     std::string targetPath_;  // the file renamed over, links resolved
     std::string tempPath_;
+    int fd_ = -1;         // the temporary file, open for writing while staged
+    int writeError_ = 0;  // the system's error of the first failed write
     std::string failure_;
     bool replacesFile_ = false;  // the target exists; its mode is kept
     mode_t keptMode_ = 0;
