@@ -13,6 +13,7 @@
 #include "cli/datasheet_file_name.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
+#include "cli/output_guard.h"
 #include "cli/progress_line.h"
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
@@ -270,6 +271,14 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         if (error) {
             std::cerr << "keld-cli: cannot make the folder " << *options.datasheets << ": " << error.message()
                       << '\n';
+            return kExitFailed;
+        }
+    }
+    if (options.out) {
+        std::vector<InputFile> inputs = ProgramFiles(session.databasePath());
+        inputs.push_back({options.schedule, "the schedule being run"});
+        if (const std::string refusal = OutputOverAnInput(*options.out, inputs); !refusal.empty()) {
+            std::cerr << "keld-cli: will not write the results to " << *options.out << ": " << refusal << '\n';
             return kExitFailed;
         }
     }

@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
 #include "cli/listed_datasheet.h"
+#include "cli/output_guard.h"
 #include "cli/selection_session.h"
 #include "cli/usage_error.h"
 
@@ -79,6 +80,11 @@ void WriteJson(std::ostream& out, const DatasheetOptions& options, const Datashe
 int RunDatasheetCommand(const std::vector<std::string>& args) {
     const DatasheetOptions options = ParseOptions(args);
     SelectionSession session(options.page);
+    if (const std::string refusal = OutputOverAnInput(options.out, ProgramFiles(session.databasePath()));
+        !refusal.empty()) {
+        std::cerr << "keld-cli: will not write the datasheet to " << options.out << ": " << refusal << '\n';
+        return kExitFailed;
+    }
     if (!session.openDatabase()) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
         // A script that asked for JSON reads the database's message there,

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // keld-cli: scripted selections on the same core as the window.
+#include <signal.h>
+
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
 #include "cli/usage_error.h"
+#include "reports/pdflib_staged_file.h"
 
 namespace {
 
@@ -65,6 +69,24 @@ int Run(std::vector<std::string> args) {
     throw UsageError("unknown command '" + name + "'");
 }
 
+// Ctrl+C, a closed terminal, kill or a reader of the output that went away
+// end keld-cli as they end any program, with the signal's own status, but
+// never leave a half-written datasheet or results file beside its target.
+void RemoveStagedFilesAndEnd(int signal) {
+    keld::StagedFile::RemoveAllStaged();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void CleanUpOnSignals() {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        struct sigaction action {};
+        action.sa_handler = RemoveStagedFilesAndEnd;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
 // The program's one error boundary: every error a command lets through
 // becomes a line on standard error and an exit code.
 int RunGuarded(int argc, char** argv) {
@@ -82,6 +104,7 @@ int RunGuarded(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CleanUpOnSignals();
     if (!keld::cli::GuardStandardStreams()) {
         std::cerr << "keld-cli: cannot write to standard output: it is closed\n";
         return keld::cli::kExitFailed;

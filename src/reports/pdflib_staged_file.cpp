@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +36,51 @@ const char* SpecialFileKind(mode_t mode) {
     return "a special file";
 }
 
+// The kernel's rule for links in shared folders such as /tmp (its
+// protected_symlinks setting): a link in a sticky folder that every user may
+// write into is followed only when it belongs to the follower or to the
+// folder's owner. Another user's link there is how a file of ours would be
+// replaced by someone else's doing, so the datasheet does not follow it either.
+bool FollowedByTheKernel(const std::string& linkPath, const struct stat& link) {
+    const std::size_t slash = linkPath.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : linkPath.substr(0, slash);
+    struct stat status {};
+    if (stat(folder.c_str(), &status) != 0) return false;
+    const bool sharedSticky = (status.st_mode & S_ISVTX) != 0 && (status.st_mode & S_IWOTH) != 0;
+    return !sharedSticky || link.st_uid == geteuid() || link.st_uid == status.st_uid;
+}
+
+// The temporary files being written, for the signal handler that removes
+// them when keld-cli is interrupted: fixed slots, so that the handler needs
+// no allocation and no lock.
+constexpr int kStagedSlots = 8;
+constexpr std::size_t kSlotBytes = 4096;
+char stagedPaths[kStagedSlots][kSlotBytes];
+volatile std::sig_atomic_t stagedInUse[kStagedSlots];
+
+int RegisterStaged(const std::string& path) {
+    if (path.size() >= kSlotBytes) return -1;
+    for (int slot = 0; slot < kStagedSlots; ++slot) {
+        if (stagedInUse[slot] != 0) continue;
+        std::memcpy(stagedPaths[slot], path.c_str(), path.size() + 1);
+        stagedInUse[slot] = 1;
+        return slot;
+    }
+    return -1;
+}
+
+void UnregisterStaged(int slot) {
+    if (slot >= 0) stagedInUse[slot] = 0;
+}
+
 }  // namespace
+
+void StagedFile::RemoveAllStaged() noexcept {
+    for (int slot = 0; slot < kStagedSlots; ++slot) {
+        if (stagedInUse[slot] != 0) unlink(stagedPaths[slot]);
+    }
+}
 
 StagedFile::~StagedFile() { discard(); }
 
@@ -57,6 +102,10 @@ std::string StagedFile::resolveTarget(const std::string& targetPath) {
 
     std::string resolved = targetPath;
     const bool throughLink = S_ISLNK(entry.st_mode);
+    if (throughLink && !FollowedByTheKernel(targetPath, entry)) {
+        refuse("it is a symbolic link of another user in a folder every user may write into");
+        return {};
+    }
     if (throughLink) {
         char* real = realpath(targetPath.c_str(), nullptr);
         if (real == nullptr) {
@@ -89,7 +138,9 @@ std::string StagedFile::resolveTarget(const std::string& targetPath) {
         return {};
     }
     replacesFile_ = true;
-    keptMode_ = entry.st_mode & 07777;
+    // A datasheet is no program: it never inherits the right to run as
+    // another user or group.
+    keptMode_ = entry.st_mode & 07777 & ~(S_ISUID | S_ISGID);
     return resolved;
 }
 
@@ -118,6 +169,7 @@ bool StagedFile::create(const std::string& targetPath) {
 
     targetPath_ = target;
     tempPath_ = buffer.data();
+    slot_ = RegisterStaged(tempPath_);
     fd_ = fd;
     writeError_ = 0;
     return true;
@@ -153,6 +205,8 @@ bool StagedFile::commit() {
         discard();
         return refuseWithErrno(error);
     }
+    UnregisterStaged(slot_);
+    slot_ = -1;
     tempPath_.clear();
     failure_.clear();
     return true;
@@ -162,7 +216,11 @@ void StagedFile::discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     if (tempPath_.empty()) return;
+    // Removed before it leaves the handler's list, so that a signal in
+    // between cannot leave it behind.
     unlink(tempPath_.c_str());
+    UnregisterStaged(slot_);
+    slot_ = -1;
     tempPath_.clear();
 }
 

@@ -18,8 +18,10 @@ namespace keld {
 // Only a regular file is ever replaced: a target that exists as a device, a
 // FIFO or a socket is refused, so that a mistyped path can never put a PDF
 // in place of /dev/null. A symbolic link to a regular file is written
-// through (the file it names is replaced, the link stays a link), and a
-// replaced file keeps its permission bits.
+// through (the file it names is replaced, the link stays a link), unless it
+// is another user's link in a shared sticky folder such as /tmp, which the
+// kernel would not follow either. A replaced file keeps its permission bits,
+// but for set-user-id and set-group-id.
 class StagedFile {
 public:
     StagedFile() = default;
@@ -45,6 +47,11 @@ public:
     // Removes the temporary file, if any.
     void discard();
 
+    // Removes every temporary file of the process that is not yet committed.
+    // Async-signal-safe: for a handler of the signals that end keld-cli, so
+    // that an interrupted export leaves nothing beside its target.
+    static void RemoveAllStaged() noexcept;
+
     // Why the last create() or commit() failed: the system's reason ("No such
     // file or directory", "Permission denied", "File name too long") or, for
     // what the system would accept but a datasheet must not replace, ours
@@ -61,6 +68,7 @@ private:
     std::string targetPath_;  // the file renamed over, links resolved
     std::string tempPath_;
     int fd_ = -1;         // the temporary file, open for writing while staged
+    int slot_ = -1;       // its place among the files the signal handler removes
     int writeError_ = 0;  // the system's error of the first failed write
     std::string failure_;
     bool replacesFile_ = false;  // the target exists; its mode is kept
