@@ -3,10 +3,14 @@
 // datasheet or results file is never replaced by a cut one, and the user is
 // told the system's reason.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -85,6 +89,140 @@ TEST(CliOutputFiles, AFullDiskKeepsTheEarlierFileAndSaysSo) {
             EXPECT_EQ(ReadFile(disk.file("earlier")), "the earlier file") << c.what << ' ' << command[0];
             EXPECT_EQ(disk.entries(), (std::vector<std::string>{".filler", "earlier"})) << c.what;
         }
+    }
+}
+
+// What the command reads is never what it writes: the database, the pictures
+// and the schedule are refused as outputs, by any path that reaches them.
+TEST(CliOutputFiles, TheProgramsOwnFilesAndTheScheduleAreNoOutputs) {
+    ScratchFolder folder;
+    const std::string schedule = folder.file("s.csv");
+    WriteFile(schedule, "tag,cooling-capacity\nCH-1,500\n");
+    const std::string database = folder.file("copy.tbs");
+    fs::copy_file(KELD_SHIPPED_DATABASE, database);
+    fs::create_symlink(database, folder.file("database-link"));
+    const std::string picture = std::string(KELD_BUILD_DIR) + "/AHRI.jpg";
+    const std::string pictureBefore = ReadFile(picture);
+    const std::string databaseBefore = ReadFile(database);
+
+    struct Case {
+        std::vector<std::string> command;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"batch", schedule, "--database", database, "--out", schedule}, "it is the schedule being run"},
+        {{"batch", schedule, "--database", database, "--out", folder.path().string() + "/./s.csv"},
+         "it is the schedule being run"},
+        {{"batch", schedule, "--database", database, "--out", folder.file("database-link")},
+         "it is the performance database the selection reads"},
+        {{"datasheet", "--database", database, "--model", "QTK130GN5-LQE", "--out", database},
+         "it is the performance database the selection reads"},
+        {{"datasheet", "--database", database, "--model", "QTK130GN5-LQE", "--out", picture},
+         "it is a picture the datasheet prints"},
+    };
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.command);
+        EXPECT_EQ(result.exitCode, 1) << c.command.back();
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(ReadFile(schedule), "tag,cooling-capacity\nCH-1,500\n");
+    EXPECT_EQ(ReadFile(database), databaseBefore);
+    EXPECT_EQ(ReadFile(picture), pictureBefore);
+    // A file of its own beside them is written as ever.
+    EXPECT_EQ(RunCli({"batch", schedule, "--database", database, "--out", folder.file("r.csv")}).exitCode, 0);
+}
+
+// The kernel follows a link in a sticky folder that every user may write into
+// only when the link is the follower's or the folder owner's; so does keld-cli.
+TEST(CliOutputFiles, AnotherUsersLinkInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's link";
+    ScratchFolder shared;
+    ::chmod(shared.path().c_str(), 01777);
+    ScratchFolder ours;
+    const std::string precious = ours.file("precious.pdf");
+    WriteFile(precious, "our file");
+    struct Case {
+        uid_t linkOwner;
+        mode_t folderMode;
+        bool followed;
+    };
+    const Case cases[] = {
+        {65534, 01777, false},  // another user's link in /tmp's kind of folder
+        {0, 01777, true},       // our own link there
+        {65534, 0777, true},    // not sticky: the kernel follows it
+        {65534, 01775, true},   // sticky, but not writable by every user
+    };
+    for (const Case& c : cases) {
+        ::chmod(shared.path().c_str(), c.folderMode);
+        const std::string link = shared.file("x.pdf");
+        fs::remove(link);
+        fs::create_symlink(precious, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        const CliResult result = RunCli(
+            {"datasheet", "--database", KELD_SHIPPED_DATABASE, "--model", "QTK130GN5-LQE", "--out", link});
+        EXPECT_EQ(result.exitCode, c.followed ? 0 : 1) << c.linkOwner << ' ' << c.folderMode << result.err;
+        EXPECT_EQ(ReadFile(precious) == "our file", !c.followed) << c.linkOwner << ' ' << c.folderMode;
+        if (!c.followed) {
+            EXPECT_NE(result.err.find("symbolic link of another user"), std::string::npos) << result.err;
+        }
+        WriteFile(precious, "our file");
+    }
+}
+
+TEST(CliOutputFiles, AReplacedFileKeepsItsModeButNoSetIdBits) {
+    ScratchFolder folder;
+    const std::string sheet = folder.file("sheet.pdf");
+    WriteFile(sheet, "earlier");
+    ASSERT_EQ(::chmod(sheet.c_str(), 06754), 0);
+    const CliResult result = RunCli(
+        {"datasheet", "--database", KELD_SHIPPED_DATABASE, "--model", "QTK130GN5-LQE", "--out", sheet});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    struct stat status {};
+    ASSERT_EQ(::stat(sheet.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0754u);
+}
+
+// A batch stopped by a signal ends with that signal's status and leaves no
+// staged results beside the earlier ones. The schedule is a FIFO the test
+// holds open, so the run is caught while its results file is staged.
+TEST(CliOutputFiles, ASignalLeavesNoStagedFileAndEndsWithItsStatus) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        ScratchFolder folder;
+        const std::string schedule = folder.file("s.fifo");
+        ASSERT_EQ(::mkfifo(schedule.c_str(), 0600), 0);
+        const std::string results = folder.file("r.csv");
+        WriteFile(results, "earlier results");
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+            ::execl(KELD_CLI, KELD_CLI, "batch", schedule.c_str(), "--database", KELD_SHIPPED_DATABASE, "--out",
+                    results.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        const int writer = ::open(schedule.c_str(), O_WRONLY);
+        ASSERT_GE(writer, 0);
+        const std::string firstLines = "tag,cooling-capacity\nCH-1,500\n";
+        ASSERT_EQ(::write(writer, firstLines.data(), firstLines.size()), static_cast<ssize_t>(firstLines.size()));
+        // Wait, a few seconds at most, for the staged results beside the earlier ones.
+        auto staged = [&] {
+            for (const auto& entry : fs::directory_iterator(folder.path())) {
+                if (entry.path().filename().string().starts_with(".r.csv.")) return true;
+            }
+            return false;
+        };
+        for (int wait = 0; wait < 500 && !staged(); ++wait) ::usleep(10000);
+        EXPECT_TRUE(staged()) << signal;
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::close(writer);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << ' ' << status;
+        EXPECT_FALSE(staged()) << signal;
+        EXPECT_EQ(ReadFile(results), "earlier results") << signal;
     }
 }
 
