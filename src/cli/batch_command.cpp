@@ -82,6 +82,9 @@ BatchOptions ParseOptions(const std::vector<std::string>& args) {
             "--project, --customer and --distributor fill the datasheets' header: they need --datasheets "
             "DIR");
     }
+    if (options.datasheets && options.datasheets->empty()) {
+        throw UsageError("--datasheets needs the name of a folder (use . for the current one)");
+    }
     options.schedule = *schedule;
     options.texts = {project.value_or(""), distributor.value_or(""), customer.value_or(""), ""};
     return options;
@@ -116,21 +119,38 @@ public:
 
     // The sheet of the duty's model, or of its first listed unit, named after
     // its tag; a tag that names a sheet this schedule wrote already adds the
-    // line number, so that no duty's sheet replaces another's.
+    // line number, so that no duty's sheet replaces another's. Once the
+    // folder itself refuses sheets (full, read-only), no more are tried.
     DutyDatasheet write(SelectionSession& session, const ScheduleDuty& duty, std::size_t line) {
         std::string name = DatasheetFileName(duty.tag, line);
         while (names_.contains(name)) name.insert(name.size() - 4, "-" + std::to_string(line));
         names_.insert(name);
         texts_.tagNo = duty.tag;
         DutyDatasheet sheet{(std::filesystem::path(folder_) / name).string(), {}};
+        if (!folderFailure_.empty()) {
+            sheet.outcome.failure = "not written: " + folderFailure_;
+            return sheet;
+        }
         sheet.outcome = WriteListedDatasheet(session, duty.model, texts_, sheet.path);
+        if (RefusesEveryFile(sheet.outcome.fileFailure)) folderFailure_ = sheet.outcome.fileFailure;
         return sheet;
     }
+    // Why the folder takes no more sheets; empty while it does.
+    const std::string& folderFailure() const { return folderFailure_; }
 
 private:
+    // A reason that holds for the folder, not for one sheet's name.
+    static bool RefusesEveryFile(const std::string& reason) {
+        for (int error : {ENOSPC, EDQUOT, EROFS, EACCES, EPERM, EIO}) {
+            if (reason == std::strerror(error)) return true;
+        }
+        return false;
+    }
+
     std::string folder_;
     ProjectTexts texts_;
     std::set<std::string> names_;
+    std::string folderFailure_;
 };
 
 // Where the results go: standard output, or a file that replaces an earlier
@@ -211,9 +231,14 @@ public:
                 done = false;
             }
             if (datasheets_) {
+                const bool folderWasWritable = datasheets_->folderFailure().empty();
                 result.datasheet = datasheets_->write(session_, duty_, record.line);
                 if (!result.datasheet->outcome.failure.empty()) {
-                    report(result, result.datasheet->outcome.failure);
+                    // A folder that refuses every sheet is said once, with the first.
+                    if (folderWasWritable) report(result, result.datasheet->outcome.failure);
+                    if (folderWasWritable && !datasheets_->folderFailure().empty()) {
+                        report(result, "no more datasheets are written into " + *options_.datasheets);
+                    }
                     done = false;
                 }
             }
@@ -267,6 +292,14 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     }
     if (options.datasheets) {
         std::error_code error;
+        const auto folder = std::filesystem::symlink_status(*options.datasheets, error);
+        if (folder.type() == std::filesystem::file_type::symlink &&
+            !std::filesystem::exists(*options.datasheets, error)) {
+            std::cerr << "keld-cli: cannot make the folder " << *options.datasheets
+                      << ": it is a symbolic link to a folder that does not exist; make that folder or name "
+                         "another with --datasheets\n";
+            return kExitFailed;
+        }
         std::filesystem::create_directories(*options.datasheets, error);
         if (error) {
             std::cerr << "keld-cli: cannot make the folder " << *options.datasheets << ": " << error.message()
@@ -278,13 +311,18 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         std::vector<InputFile> inputs = ProgramFiles(session.databasePath());
         inputs.push_back({options.schedule, "the schedule being run"});
         if (const std::string refusal = OutputOverAnInput(*options.out, inputs); !refusal.empty()) {
-            std::cerr << "keld-cli: will not write the results to " << *options.out << ": " << refusal << '\n';
+            std::cerr << "keld-cli: will not write the results to " << *options.out << ": " << refusal
+                      << '\n';
             return kExitFailed;
         }
     }
     ResultsOutput output(options.out);
     if (const std::string failure = output.open(); !failure.empty()) {
-        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure << '\n';
+        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure
+                  << (failure.ends_with("not a regular file")
+                          ? " (without --out the results go to standard output)"
+                          : "")
+                  << '\n';
         return kExitFailed;
     }
     std::unique_ptr<ScheduleResults> results;
@@ -307,7 +345,11 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     progress.clear();
     if (!options.out) return anyFailed || !output.good() ? kExitFailed : kExitDone;
     if (const std::string failure = output.commit(); !failure.empty()) {
-        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure << '\n';
+        std::cerr << "keld-cli: cannot write " << *options.out << ": " << failure
+                  << (failure.ends_with("not a regular file")
+                          ? " (without --out the results go to standard output)"
+                          : "")
+                  << '\n';
         return kExitFailed;
     }
     std::cout << "Results of " << duties << (duties == 1 ? " duty" : " duties") << " written to "

@@ -51,6 +51,7 @@ DatasheetOutcome WriteListedDatasheet(SelectionSession& session, const std::opti
         case ExportStatus::OpenFailed:
         case ExportStatus::SaveFailed:
             outcome.failure = "cannot write " + path + ": " + result.fileFailure;
+            outcome.fileFailure = result.fileFailure;
             return outcome;
         case ExportStatus::Interrupted:
             outcome.failure = "the datasheet stopped early; nothing was written, " + path + " is as it was";

@@ -17,6 +17,7 @@ struct DatasheetOutcome {
     bool written = false;             // the file holds a datasheet
     bool complete = false;            // both pages drawn, from every figure the database had to give
     std::string failure;              // why the sheet is missing or incomplete; empty when complete
+    std::string fileFailure;          // the system's reason when the file could not be written
 };
 
 // After a run on the session's opened database: marks the first listed row

@@ -22,7 +22,8 @@ std::string OutputOverAnInput(const std::string& target, const std::vector<Input
     if (stat(target.c_str(), &written) != 0) return {};
     for (const InputFile& input : inputs) {
         struct stat read {};
-        if (stat(input.path.c_str(), &read) == 0 && read.st_dev == written.st_dev && read.st_ino == written.st_ino) {
+        if (stat(input.path.c_str(), &read) == 0 && read.st_dev == written.st_dev &&
+            read.st_ino == written.st_ino) {
             return "it is " + input.role;
         }
     }

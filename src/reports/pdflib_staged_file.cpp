@@ -43,8 +43,9 @@ const char* SpecialFileKind(mode_t mode) {
 // replaced by someone else's doing, so the datasheet does not follow it either.
 bool FollowedByTheKernel(const std::string& linkPath, const struct stat& link) {
     const std::size_t slash = linkPath.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : linkPath.substr(0, slash);
+    const std::string folder = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? std::string("/")
+                                                          : linkPath.substr(0, slash);
     struct stat status {};
     if (stat(folder.c_str(), &status) != 0) return false;
     const bool sharedSticky = (status.st_mode & S_ISVTX) != 0 && (status.st_mode & S_IWOTH) != 0;
@@ -107,6 +108,20 @@ std::string StagedFile::resolveTarget(const std::string& targetPath) {
         return {};
     }
     if (throughLink) {
+        // What the link leads to decides, also where no path names it (a
+        // pipe behind /dev/stdout).
+        if (stat(targetPath.c_str(), &entry) != 0) {
+            if (errno == ENOENT) {
+                refuse("it is a symbolic link to a file that does not exist");
+            } else {
+                refuseWithErrno(errno);
+            }
+            return {};
+        }
+        if (!S_ISREG(entry.st_mode) && !S_ISDIR(entry.st_mode)) {
+            refuse(std::string("it is a link to ") + SpecialFileKind(entry.st_mode) + ", not a regular file");
+            return {};
+        }
         char* real = realpath(targetPath.c_str(), nullptr);
         if (real == nullptr) {
             if (errno == ENOENT) {
@@ -198,8 +213,18 @@ bool StagedFile::commit() {
     // would leave a torn datasheet in place of the earlier one.
     int error = writeError_;
     if (error == 0 && fsync(fd_) != 0) error = errno;
+    // Only the file written here is published, never something put in its
+    // place under the temporary name meanwhile.
+    struct stat written {
+    }, named{};
+    const bool replaced = error == 0 && (fstat(fd_, &written) != 0 || lstat(tempPath_.c_str(), &named) != 0 ||
+                                         written.st_dev != named.st_dev || written.st_ino != named.st_ino);
     if (::close(fd_) != 0 && error == 0) error = errno;
     fd_ = -1;
+    if (replaced) {
+        discard();
+        return refuse("the file being written was removed or replaced before it was complete");
+    }
     if (error == 0 && std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) error = errno;
     if (error != 0) {
         discard();

@@ -4,7 +4,6 @@
 #include <sys/types.h>
 
 #include <cstddef>
-
 #include <string>
 
 namespace keld {

@@ -2,8 +2,8 @@
 // The files keld-cli writes when the system refuses them half-way: an earlier
 // datasheet or results file is never replaced by a cut one, and the user is
 // told the system's reason.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -49,7 +49,8 @@ public:
     std::string file(const std::string& name) const { return folder_.file(name); }
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_.path())) names.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(folder_.path()))
+            names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -79,7 +80,8 @@ TEST(CliOutputFiles, AFullDiskKeepsTheEarlierFileAndSaysSo) {
         const std::vector<std::vector<std::string>> commands = {
             {"datasheet", "--database", KELD_SHIPPED_DATABASE, "--model", "QTK130GN5-LQE", "--out",
              disk.file("earlier")},
-            {"batch", inputs.file("s.csv"), "--database", KELD_SHIPPED_DATABASE, "--out", disk.file("earlier")},
+            {"batch", inputs.file("s.csv"), "--database", KELD_SHIPPED_DATABASE, "--out",
+             disk.file("earlier")},
         };
         for (const auto& command : commands) {
             const CliResult result = RunCli(command);
@@ -90,6 +92,59 @@ TEST(CliOutputFiles, AFullDiskKeepsTheEarlierFileAndSaysSo) {
             EXPECT_EQ(disk.entries(), (std::vector<std::string>{".filler", "earlier"})) << c.what;
         }
     }
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+// A full datasheet folder fails every sheet for the same reason: it is said
+// once, no more sheets are tried, and every duty's results say why it has none.
+TEST(CliOutputFiles, AFullDatasheetFolderIsSaidOnce) {
+    FullDisk disk(0);
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small file system needs root";
+    ScratchFolder inputs;
+    WriteFile(inputs.file("s.csv"), "tag,cooling-capacity\nCH-1,500\nCH-2,800\nCH-3,500\n");
+    const CliResult result = RunCli({"batch", inputs.file("s.csv"), "--database", KELD_SHIPPED_DATABASE,
+                                     "--datasheets", disk.file(""), "--json"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(Occurrences(result.err, "No space left on device"), 1u) << result.err;
+    EXPECT_EQ(Occurrences(result.err, "no more datasheets are written"), 1u) << result.err;
+    EXPECT_EQ(Occurrences(result.out, "\"failure\": null"), 0u) << result.out;
+    EXPECT_EQ(Occurrences(result.out, "not written: No space left on device"), 2u) << result.out;
+    EXPECT_EQ(disk.entries(), (std::vector<std::string>{".filler", "earlier"}));
+}
+
+// An output the command cannot use is refused with what to change.
+TEST(CliOutputFiles, AnUnusableOutputSaysWhatToChange) {
+    ScratchFolder folder;
+    const std::string schedule = folder.file("s.csv");
+    WriteFile(schedule, "tag,cooling-capacity\nCH-1,500\n");
+    fs::create_symlink(folder.file("missing"), folder.file("dangling"));
+    struct Case {
+        std::vector<std::string> options;
+        int exitCode;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"--datasheets", folder.file("dangling")}, 1, "symbolic link to a folder that does not exist"},
+        {{"--datasheets", ""}, 2, "--datasheets needs the name of a folder"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> command = {"batch", schedule, "--database", KELD_SHIPPED_DATABASE};
+        command.insert(command.end(), c.options.begin(), c.options.end());
+        const CliResult result = RunCli(command);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.options[1];
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    }
+    // Standard output on a pipe is no file to replace.
+    const CommandResult piped =
+        keld::test::Run(std::string(KELD_CLI) + " batch " + ShellQuoted(schedule) + " --database " +
+                        KELD_SHIPPED_DATABASE + " --out /dev/stdout 2>&1 | cat");
+    EXPECT_NE(piped.output.find("without --out the results go to standard output"), std::string::npos)
+        << piped.output;
 }
 
 // What the command reads is never what it writes: the database, the pictures
@@ -199,14 +254,15 @@ TEST(CliOutputFiles, ASignalLeavesNoStagedFileAndEndsWithItsStatus) {
             const int null = ::open("/dev/null", O_WRONLY);
             ::dup2(null, STDOUT_FILENO);
             ::dup2(null, STDERR_FILENO);
-            ::execl(KELD_CLI, KELD_CLI, "batch", schedule.c_str(), "--database", KELD_SHIPPED_DATABASE, "--out",
-                    results.c_str(), static_cast<char*>(nullptr));
+            ::execl(KELD_CLI, KELD_CLI, "batch", schedule.c_str(), "--database", KELD_SHIPPED_DATABASE,
+                    "--out", results.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         const int writer = ::open(schedule.c_str(), O_WRONLY);
         ASSERT_GE(writer, 0);
         const std::string firstLines = "tag,cooling-capacity\nCH-1,500\n";
-        ASSERT_EQ(::write(writer, firstLines.data(), firstLines.size()), static_cast<ssize_t>(firstLines.size()));
+        ASSERT_EQ(::write(writer, firstLines.data(), firstLines.size()),
+                  static_cast<ssize_t>(firstLines.size()));
         // Wait, a few seconds at most, for the staged results beside the earlier ones.
         auto staged = [&] {
             for (const auto& entry : fs::directory_iterator(folder.path())) {

@@ -160,8 +160,8 @@ TEST_F(PdfDocument, AFailedWriteLeavesTheEarlierFileIntact) {
     ASSERT_EQ(pdf.open_file(path), 1);
     DrawSamplePage(pdf, "today");
 
-    // The document is staged in a hidden file beside the target; make that
-    // file unwritable by turning it into a link into a missing folder.
+    // The document is staged in a hidden file beside the target; put a link
+    // into a missing folder in its place, as another program might.
     const auto entries = FolderEntries(folder.path());
     ASSERT_EQ(entries.size(), 2u);
     const std::string staged = folder.file(entries[0] == "datasheet.pdf" ? entries[1] : entries[0]);
