@@ -332,7 +332,11 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         results = std::make_unique<CsvScheduleResults>(output.stream(), reader.separator());
     }
 
-    ProgressLine progress(ProgressLine::Shown() ? CountDuties(options.schedule) : 0);
+    // Counting ahead reads the schedule a second time: only a regular file
+    // can be read twice; a pipe or a FIFO would be drained or wait forever.
+    std::error_code notAFile;
+    const bool countable = std::filesystem::is_regular_file(options.schedule, notAFile);
+    ProgressLine progress(ProgressLine::Shown() && countable ? CountDuties(options.schedule) : 0);
     BatchRun batch(options, session, *results, progress);
     ScheduleRecord record;
     std::size_t duties = 0;

@@ -18,8 +18,12 @@ void ProgressLine::update(std::size_t duty) {
     if (now - start_ < std::chrono::seconds(1) || now - drawn_ < std::chrono::milliseconds(100)) return;
     drawn_ = now;
     char text[80];
-    std::snprintf(text, sizeof text, "duty %zu of %zu, %.1f s", duty, duties_,
-                  std::chrono::duration<double>(now - start_).count());
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    if (duties_ == 0) {
+        std::snprintf(text, sizeof text, "duty %zu, %.1f s", duty, seconds);
+    } else {
+        std::snprintf(text, sizeof text, "duty %zu of %zu, %.1f s", duty, duties_, seconds);
+    }
     // Back to the start of the line, the text, and the rest of the line cleared.
     std::cerr << '\r' << text << "\x1b[K" << std::flush;
     visible_ = true;

@@ -13,6 +13,7 @@ namespace keld::cli {
 // standard error sees nothing of it.
 class ProgressLine {
 public:
+    // `duties` in all, or 0 when they cannot be counted ahead ("duty 5, 1.4 s").
     explicit ProgressLine(std::size_t duties);
     ~ProgressLine() { clear(); }
     ProgressLine(const ProgressLine&) = delete;

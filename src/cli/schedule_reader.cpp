@@ -34,6 +34,10 @@ ScheduleReader::ScheduleReader(std::istream& in) : in_(*in.rdbuf()) {
             lineEnded = true;
             break;
         }
+        if (headerLine.size() == kMaxRecordBytes) {
+            throw UsageError("the schedule's first line is longer than " + std::to_string(kMaxRecordBytes) +
+                             " bytes: it is no schedule");
+        }
         headerLine += ch;
     }
     if (IsUtf16(headerLine)) throw UsageError("the schedule is UTF-16 text: save it as CSV in UTF-8");
@@ -51,6 +55,7 @@ ScheduleReader::ScheduleReader(std::istream& in) : in_(*in.rdbuf()) {
 }
 
 bool ScheduleReader::next(ScheduleRecord& record) {
+    if (overlong_) return false;
     while (readRecord(in_, separator_, record)) {
         if (!record.fault.empty() || !std::all_of(record.cells.begin(), record.cells.end(), IsBlankCell)) {
             return true;
@@ -69,12 +74,22 @@ bool ScheduleReader::readRecord(std::streambuf& in, char separator, ScheduleReco
     std::size_t count = 1;
     bool quoted = false;       // inside the quotes of a quoted cell
     bool cellStarted = false;  // the cell has taken a character or its opening quote
+    std::size_t taken = 0;     // bytes of the record before its line end
     for (;; c = in.sbumpc()) {
         if (c == Traits::eof()) {
             if (quoted) record.fault = "a quoted cell is not closed before the end of the file";
             break;
         }
         const char ch = Traits::to_char_type(c);
+        const bool endsRecord = !quoted && (ch == '\n' || ch == '\r');
+        if (!endsRecord && ++taken > kMaxRecordBytes) {
+            // What follows may never end (a device, a binary file): nothing
+            // more of it is read.
+            record.fault = "the line is longer than " + std::to_string(kMaxRecordBytes) +
+                           " bytes; the schedule is read no further";
+            overlong_ = true;
+            break;
+        }
         std::string& cell = record.cells[count - 1];
         if (quoted) {
             if (ch == '"') {

@@ -26,10 +26,16 @@ struct ScheduleRecord {
 // separators, doubled quotes and line ends.
 class ScheduleReader {
 public:
+    // The longest record taken, in bytes before its line end: far beyond any
+    // schedule's line, and a bound on the memory a file without line ends
+    // (a binary file, /dev/zero) can make the reader take.
+    static constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+
     // Reads the header: the first line, column names in it quoted or not.
     // The separator is the semicolon when that line holds more semicolons
     // than commas, else the comma. Raises UsageError for a first line without
-    // a name, one that leaves a quoted cell open, and for UTF-16 text.
+    // a name, one that leaves a quoted cell open or runs over kMaxRecordBytes,
+    // and for UTF-16 text.
     explicit ScheduleReader(std::istream& in);
 
     char separator() const { return separator_; }
@@ -37,7 +43,8 @@ public:
 
     // The next record into `record` (its vectors reused); false at the end of
     // the file. Records whose cells are all blank (an empty line, a line of
-    // separators as spreadsheets leave below a table) are skipped.
+    // separators as spreadsheets leave below a table) are skipped. A record
+    // over kMaxRecordBytes comes back with its fault and ends the reading.
     bool next(ScheduleRecord& record);
 
 private:
@@ -46,6 +53,7 @@ private:
     std::streambuf& in_;
     char separator_ = ',';
     std::size_t line_ = 1;  // the line the next record starts on
+    bool overlong_ = false;  // a record was too long: the rest is not read
     ScheduleRecord header_;
 };
 
