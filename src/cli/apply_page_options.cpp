@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "cli/error_text.h"
 #include "cli/usage_error.h"
 #include "selection/edit_numbers.h"
 #include "selection/field_normalisation.h"
@@ -37,7 +38,7 @@ std::string ShownAfterLeaving(int controlId, const std::string& typed) {
 
 void TypeValue(SelectionPage& page, const std::string& option, int controlId, const std::string& typed) {
     if (!IsNumberFor(controlId, typed)) {
-        throw UsageError(option + " '" + typed + "': " + NotANumberPrompt(controlId), option);
+        throw UsageError(option + " " + Quoted(typed) + ": " + NotANumberPrompt(controlId), option);
     }
     if (!page.isEnabled(controlId)) {
         const std::string& shown = page.editText(controlId);

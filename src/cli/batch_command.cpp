@@ -65,10 +65,11 @@ BatchOptions ParseOptions(const std::vector<std::string>& args) {
             continue;
         }
         if (arg.starts_with("-") && arg.size() > 1) {
-            throw UsageError("batch does not know the option '" + arg +
-                             "' (the columns of the schedule give the values of each duty)");
+            throw UsageError("batch does not know the option " + Quoted(arg) +
+                             " (the columns of the schedule give the values of each duty)");
         }
-        if (schedule) throw UsageError("batch runs one schedule, not '" + *schedule + "' and '" + arg + "'");
+        if (schedule)
+            throw UsageError("batch runs one schedule, not " + Quoted(*schedule) + " and " + Quoted(arg));
         schedule = arg;
         ++i;
     }
@@ -107,7 +108,7 @@ std::size_t CountDuties(const std::string& path) {
 // "line 7 (CH-7)": how standard error names a duty.
 std::string DutyName(const DutyResult& duty) {
     std::string name = "line " + std::to_string(duty.line);
-    if (!duty.tag.empty()) name += " (" + duty.tag + ")";
+    if (!duty.tag.empty()) name += " (" + Shortened(duty.tag) + ")";
     return name;
 }
 

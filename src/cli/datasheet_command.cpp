@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "cli/error_text.h"
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
 #include "cli/listed_datasheet.h"
@@ -45,7 +46,7 @@ DatasheetOptions ParseOptions(const std::vector<std::string>& args) {
         for (const auto& [name, target] : valueOptions) {
             if (args[i] == name) value = target;
         }
-        if (value == nullptr) throw UsageError("datasheet does not know the option '" + args[i] + "'");
+        if (value == nullptr) throw UsageError("datasheet does not know the option " + Quoted(args[i]));
         if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
         if (value->has_value()) throw UsageError(args[i] + " is given more than once");
         *value = args[i + 1];
@@ -104,6 +105,7 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
 
     session.runSelection();
     const DatasheetOutcome outcome = WriteListedDatasheet(session, options.model, options.texts, options.out);
+    session.reportDatabaseFailures();
     if (!outcome.failure.empty()) std::cerr << "keld-cli: " << outcome.failure << '\n';
     const int exitCode = outcome.failure.empty() ? kExitDone : kExitFailed;
     if (options.json) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/error_text.h"
 #include "cli/usage_error.h"
 #include "selection/page_controls.h"
 
@@ -37,7 +38,7 @@ void TakeChoice(std::optional<std::string>& target, const std::string& option, c
     if (std::none_of(words.begin(), words.end(), [&](const char* word) { return value == word; })) {
         std::string allowed;
         for (const char* word : words) allowed += allowed.empty() ? word : std::string("|") + word;
-        throw UsageError(option + " takes " + allowed + ", not '" + value + "'");
+        throw UsageError(option + " takes " + allowed + ", not " + Quoted(value));
     }
     target = value;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cli/error_text.h"
 #include "cli/usage_error.h"
 
 namespace keld::cli {
@@ -74,11 +75,11 @@ ScheduleColumns::ScheduleColumns(const std::vector<std::string>& header, char se
         if (std::find(names.begin(), names.end(), name) == names.end()) {
             std::string known;
             for (const std::string& n : names) known += (known.empty() ? "" : ", ") + n;
-            throw UsageError("the schedule has a column '" + header[i] + "', which is no option of select (" +
-                             "the columns it may have: " + known + ")");
+            throw UsageError("the schedule has a column " + Quoted(header[i]) +
+                             ", which is no option of select (" + "the columns it may have: " + known + ")");
         }
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
-            throw UsageError("the schedule names the column '" + name + "' twice");
+            throw UsageError("the schedule names the column " + Quoted(name) + " twice");
         }
         seen.push_back(name);
         if (name == kTag) {

@@ -52,7 +52,7 @@ private:
 
     std::streambuf& in_;
     char separator_ = ',';
-    std::size_t line_ = 1;  // the line the next record starts on
+    std::size_t line_ = 1;   // the line the next record starts on
     bool overlong_ = false;  // a record was too long: the rest is not read
     ScheduleRecord header_;
 };

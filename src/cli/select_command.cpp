@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "cli/error_text.h"
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
 #include "cli/selection_session.h"
@@ -16,7 +17,7 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     bool json = false;
     for (std::size_t i = 0; i < args.size();) {
         if (TakePageOption(args, i, options)) continue;
-        if (args[i] != "--json") throw UsageError("select does not know the option '" + args[i] + "'");
+        if (args[i] != "--json") throw UsageError("select does not know the option " + Quoted(args[i]));
         json = true;
         ++i;
     }
@@ -45,6 +46,7 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     } else {
         PrintResultTable(std::cout, session.page().results());
     }
+    if (opened) session.reportDatabaseFailures();
     return !opened || session.databaseFailed() ? kExitFailed : kExitDone;
 }
 

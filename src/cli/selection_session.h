@@ -22,6 +22,10 @@ public:
     ListEffect runSelection() { return session_.runSelection().list; }
     // Whether a database failure was shown so far or ended the run.
     bool databaseFailed() const { return session_.databaseFailed(); }
+    // Says each of those failures on standard error, "keld-cli: database:
+    // TEXT", so that a script sees why the work could not be done even when
+    // the messages go to standard output or into JSON.
+    void reportDatabaseFailures() const;
     // The next duty of a schedule on the same opened database: a fresh page
     // for the launch text of `options`, set up from them as the constructor
     // does, and no messages kept yet. Raises UsageError as ApplyPageOptions

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "db/message_sink.h"
 
@@ -18,17 +19,19 @@ public:
     explicit DatabaseFailureSink(MessageSink& target) : target_(target) {}
 
     void show(const std::string& text, const std::string& caption) override {
-        failureShown_ = true;
+        failures_.push_back(text);
         target_.show(text, caption);
     }
 
-    bool failureShown() const { return failureShown_; }
+    bool failureShown() const { return !failures_.empty(); }
+    // The texts shown so far, in order.
+    const std::vector<std::string>& failures() const { return failures_; }
     // For the next selection on the same database.
-    void forgetFailures() { failureShown_ = false; }
+    void forgetFailures() { failures_.clear(); }
 
 private:
     MessageSink& target_;
-    bool failureShown_ = false;
+    std::vector<std::string> failures_;
 };
 
 }  // namespace keld

@@ -76,13 +76,13 @@ RunOutcome Gv5Run::run() {
     if (!FindCandidates(db_, page_.messages(), query)) return ListEffect::Kept;
 
     ClearResults(page_.results());
-    const bool walked =
+    const RunOutcome outcome =
         WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
-    if (walked) {
+    if (!outcome.endedByError) {
         ShowFlowRejections(page_.messages(), rejected_);
         ShowInconsistentUnits(page_.messages(), rejected_);
     }
-    return {ListEffect::Replaced, !walked};
+    return outcome;
 }
 
 bool Gv5Run::checkEnvelope() {

@@ -74,13 +74,13 @@ RunOutcome QhkRun::run() {
         page_.messages().show(message, kApplicationTitle);
         return ListEffect::Replaced;
     }
-    const bool walked =
+    const RunOutcome outcome =
         WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
-    if (walked) {
+    if (!outcome.endedByError) {
         ShowFlowRejections(page_.messages(), rejected_);
         ShowInconsistentUnits(page_.messages(), rejected_);
     }
-    return {ListEffect::Replaced, !walked};
+    return outcome;
 }
 
 std::string QhkRun::envelopeMessage() const {

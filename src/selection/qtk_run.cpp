@@ -71,12 +71,12 @@ RunOutcome QtkRun::run() {
     if (!FindCandidates(db_, page_.messages(), query)) return ListEffect::Kept;
 
     ClearResults(page_.results());
-    const bool walked =
+    const RunOutcome outcome =
         WalkCandidates(db_, page_.messages(), [this](const Recordset& unit) { evaluate(unit); });
-    if (walked) {
+    if (!outcome.endedByError) {
         showClosingMessages();
     }
-    return {ListEffect::Replaced, !walked};
+    return outcome;
 }
 
 // Modules 130 and 260 (odd indexes) and 090 and 180 (even) have grids of

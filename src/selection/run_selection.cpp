@@ -20,6 +20,12 @@ RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
     return RunGv5Selection(page, db);
 }
 
+// Shows the error that ended the run, and keeps its text with the outcome.
+RunOutcome EndedBy(SelectionPage& page, const std::string& text) {
+    page.messages().show(text, kApplicationTitle);
+    return RunEndedBy(ListEffect::Kept, text);
+}
+
 }  // namespace
 
 RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
@@ -37,13 +43,11 @@ RunOutcome RunSelection(SelectionPage& page, PerformanceDatabase& db) {
         // A statement that fails shows the engine's description itself and
         // leaves its recordset closed; the closed recordset's own error would
         // only report the same failure a second time.
-        if (error.code() != database_error_code::kObjectClosed) {
-            page.messages().show(DatabaseErrorText(error), kApplicationTitle);
-        }
+        if (error.code() == database_error_code::kObjectClosed) return {ListEffect::Kept, true};
+        return EndedBy(page, DatabaseErrorText(error));
     } catch (const std::exception& error) {
-        page.messages().show(error.what(), kApplicationTitle);
+        return EndedBy(page, error.what());
     }
-    return {ListEffect::Kept, true};
 }
 
 }  // namespace keld

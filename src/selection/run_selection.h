@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+#include <utility>
+
 namespace keld {
 
 class PerformanceDatabase;
@@ -21,7 +24,17 @@ struct RunOutcome {
 
     ListEffect list;
     bool endedByError;
+    // The text of the message box an error that ended the run showed, where
+    // the database did not show its own.
+    std::string errorText;
 };
+
+// The outcome of a run that an error ended after the box `text` was shown.
+inline RunOutcome RunEndedBy(ListEffect effect, std::string text) {
+    RunOutcome outcome{effect, true};
+    outcome.errorText = std::move(text);
+    return outcome;
+}
 
 // The CALC command. Reads the page's controls and runs the selection that
 // fits them: the QTK chiller run (centrifugal), the QHK heat-pump run (screw,

@@ -58,8 +58,8 @@ bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::s
     return false;
 }
 
-bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
-                    const std::function<void(const Recordset& unit)>& evaluate) {
+RunOutcome WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
+                          const std::function<void(const Recordset& unit)>& evaluate) {
     Recordset& units = db.CurrentRecordset();
     try {
         if (!units.IsBOF()) units.MoveFirst();
@@ -69,13 +69,14 @@ bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
         }
         units.Close();
     } catch (const DatabaseError& error) {
-        messages.show(FormatText("Read data Error:%s", DatabaseErrorText(error).c_str()), kApplicationTitle);
-        return false;
+        const std::string text = FormatText("Read data Error:%s", DatabaseErrorText(error).c_str());
+        messages.show(text, kApplicationTitle);
+        return RunEndedBy(ListEffect::Replaced, text);
     } catch (const std::exception& error) {
         messages.show(error.what(), kApplicationTitle);
-        return false;
+        return RunEndedBy(ListEffect::Replaced, error.what());
     }
-    return true;
+    return ListEffect::Replaced;
 }
 
 double ReadRatedFigure(const Recordset& unit, const std::string& column) {

@@ -9,6 +9,7 @@
 
 #include "selection/model_result.h"
 #include "selection/result_table.h"
+#include "selection/run_selection.h"
 #include "selection/selection_conditions.h"
 
 namespace keld {
@@ -46,12 +47,12 @@ bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::s
 
 // Walks CurrentRecordset from its first row, calling `evaluate` for each
 // candidate, then closes it. A DatabaseError raised on the way ends the walk
-// at once: "Read data Error:%s" is shown (caption "JVT") and false returned;
+// at once: "Read data Error:%s" is shown (caption "JVT") and the outcome says so;
 // rows added so far stay. Any other error (std::exception) ends it the same
 // way with its own text: the list is already the new run's, so the error
 // cannot travel further up as one that left the list untouched.
-bool WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
-                    const std::function<void(const Recordset& unit)>& evaluate);
+RunOutcome WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
+                          const std::function<void(const Recordset& unit)>& evaluate);
 
 // A rated figure of a unit row ("capacity", "Power", "capacity7", "Power7"):
 // the number its text begins with, as the list shows it. A number beyond the

@@ -18,8 +18,8 @@ struct SelectionConditions {
     int partLoadStandard = 0;  // 0 AHRI, 1 GB
     bool fluidIsGlycol = false;
     std::int32_t glycolPercent = 0;
-    float foulingFactor = 0.018f;  // m²·K/kW
-    float altitude = 0.0f;         // m
+    float foulingFactor = 0.018f;                // m²·K/kW
+    float altitude = 0.0f;                       // m
     std::int32_t coolingCapacityRequired = 500;  // kW
     std::int32_t heatingCapacityRequired = 500;  // kW
     std::int32_t tolerancePercent = 15;

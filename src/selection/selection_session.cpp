@@ -17,13 +17,21 @@ bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePa
 RunOutcome SelectionSession::runSelection() {
     const RunOutcome outcome = RunSelection(*page_, database_);
     runEndedByError_ = runEndedByError_ || outcome.endedByError;
+    if (!outcome.errorText.empty()) runErrors_.push_back(outcome.errorText);
     return outcome;
+}
+
+std::vector<std::string> SelectionSession::databaseFailures() const {
+    std::vector<std::string> texts = databaseMessages_.failures();
+    texts.insert(texts.end(), runErrors_.begin(), runErrors_.end());
+    return texts;
 }
 
 void SelectionSession::startNewPage(const LaunchParameters& launch) {
     page_.emplace(launch, messages_);
     databaseMessages_.forgetFailures();
     runEndedByError_ = false;
+    runErrors_.clear();
 }
 
 }  // namespace keld

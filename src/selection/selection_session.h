@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "db/performance_database.h"
 #include "selection/database_failure_sink.h"
@@ -33,6 +34,8 @@ public:
     // unreadable, a damaged grid) or an error ended a run: the work could not be done,
     // whatever the run left in the list.
     bool databaseFailed() const { return runEndedByError_ || databaseMessages_.failureShown(); }
+    // The texts of those failures, as their message boxes showed them.
+    std::vector<std::string> databaseFailures() const;
     // Starts another selection on the same open database, as if the page had
     // just been opened: its default state for `launch`, and no failure seen
     // yet. A schedule of duties runs one after another this way; what referred
@@ -51,6 +54,7 @@ private:
     PerformanceDatabase database_;
     std::string databasePath_;
     bool runEndedByError_ = false;
+    std::vector<std::string> runErrors_;
 };
 
 }  // namespace keld
