@@ -252,5 +252,58 @@ TEST(CliBatch, WrongUsageAndUnknownColumnsExitWithTwo) {
     EXPECT_EQ(RunCli(Batch(folder.file("missing.csv"))).exitCode, 1);
 }
 
+// Cells no spreadsheet writes still get a message that shows them safely
+// and gives the reason, in a line of bounded length.
+TEST(CliBatch, HostileCellsAreReportedSafelyWithTheirReason) {
+    struct Case {
+        const char* what;
+        std::string schedule;
+        std::string inStderr;
+    };
+    const std::string overLimit(cli::ScheduleReader::kMaxRecordBytes - 5, 'x');  // "CH-1," and the cell
+    const Case cases[] = {
+        {"a NUL", std::string("tag,cooling-capacity\nCH-1,500\0x\n", 33),
+         "--cooling-capacity '500\\0x': 请输入"},
+        {"a long value", "tag,ambient\nCH-1," + std::string(60000, 'h') + "\n",
+         "--ambient '" + std::string(80, 'h') + "…': 请输入"},
+        {"terminal controls in a tag", "tag,ambient\nGOOD\b\b\b\bEVIL,hot\n", "(GOOD\\b\\b\\b\\bEVIL)"},
+        {"a line at the limit", "tag,ambient\nCH-1," + overLimit + "\n", "--ambient 'xxx"},
+        {"a line over the limit", "tag,ambient\nCH-1," + overLimit + "x\nCH-2,35\n",
+         "line 2 (CH-1): the line is longer than 65536 bytes; the schedule is read no further"},
+    };
+    ScratchFolder folder;
+    const std::string schedule = folder.file("schedule.csv");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(schedule, c.schedule);
+        const CliResult result = RunCli(Batch(schedule, {"--json"}));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(c.inStderr), std::string::npos) << result.err.substr(0, 300);
+        EXPECT_LT(result.err.size(), 600u);
+        EXPECT_EQ(result.err.find_first_of(std::string("\b\0\x1b", 3)), std::string::npos);
+        // The duty after an overlong line is not run: the rest is no schedule.
+        EXPECT_EQ(result.out.find("CH-2"), std::string::npos);
+    }
+}
+
+// A schedule read from a pipe is read once, also when standard error is a
+// terminal and the progress line would count the duties ahead.
+TEST(CliBatch, AScheduleOnAPipeIsReadWholeBesideATerminal) {
+    ScratchFolder folder;
+    std::string schedule = "tag,cooling-capacity\n";
+    for (int line = 1; line <= 30; ++line) schedule += "CH-" + std::to_string(line) + ",500\n";
+    WriteFile(folder.file("s.csv"), schedule);
+    const std::string results = folder.file("r.csv");
+    // script(1) gives the command a terminal; the schedule comes through cat's pipe.
+    const CommandResult run =
+        keld::test::Run("cat " + ShellQuoted(folder.file("s.csv")) + " | script -qec " +
+                        ShellQuoted(std::string(KELD_CLI) + " batch /dev/stdin --database " +
+                                    KELD_SHIPPED_DATABASE + " --out " + results) +
+                        " /dev/null");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string written = ReadFile(results);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 31) << written;
+}
+
 }  // namespace
 }  // namespace keld::test

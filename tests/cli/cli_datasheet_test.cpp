@@ -161,8 +161,9 @@ TEST(CliDatasheet, ADatabaseFailureMakesTheSheetIncomplete) {
         EXPECT_EQ(readable.out.find("written"), std::string::npos) << readable.out;
         EXPECT_TRUE(readable.err.starts_with("keld-cli: database: ")) << readable.err;
         EXPECT_NE(readable.err.find(c.message), std::string::npos) << readable.err;
-        EXPECT_TRUE(readable.err.ends_with("keld-cli: the datasheet in " + out +
-                                           " is incomplete: the database could not give all of its figures\n"))
+        EXPECT_TRUE(
+            readable.err.ends_with("keld-cli: the datasheet in " + out +
+                                   " is incomplete: the database could not give all of its figures\n"))
             << readable.err;
 
         std::vector<std::string> jsonArgs = args;

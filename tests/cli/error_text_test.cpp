@@ -44,5 +44,37 @@ TEST(ErrorText, EveryKindOfErrorBecomesItsText) {
     for (const Case& c : cases) EXPECT_EQ(TextOf(c.raise), c.text);
 }
 
+// User text on a terminal: nothing in it can cut the message or move the
+// cursor, and a long value is echoed as its start.
+TEST(ErrorText, UserTextIsEscapedAndCutShort) {
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const std::string c1Csi = "\xC2\x9B";  // U+009B, a terminal's command start
+    const Case cases[] = {
+        {"500", "500"},
+        {std::string("500\0kW", 6), "500\\0kW"},
+        {"GOOD\b\b\b\bEVIL", "GOOD\\b\\b\\b\\bEVIL"},
+        {"\x1b[2J\t\r\n\x7f", "\\x1b[2J\\t\\r\\n\\x7f"},
+        {c1Csi + "31m", "\\u009b31m"},
+        {"北京 Plant ±5 °C", "北京 Plant ±5 °C"},
+        {"\xff\xc3(", "\\xff\\xc3("},         // no UTF-8
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // a surrogate
+    };
+    for (const Case& c : cases) EXPECT_EQ(EscapedForTerminal(c.text), c.shown) << c.text;
+}
+
+TEST(ErrorText, QuotedValuesStopAtTheirLimitOnACharactersStart) {
+    const std::string limit(kQuotedBytes, 'x');
+    EXPECT_EQ(Quoted(limit.substr(1)), "'" + limit.substr(1) + "'");
+    EXPECT_EQ(Quoted(limit), "'" + limit + "'");
+    EXPECT_EQ(Quoted(limit + "y"), "'" + limit + "…'");
+    EXPECT_EQ(Quoted(std::string(1 << 20, 'z')), "'" + std::string(kQuotedBytes, 'z') + "…'");
+    // A three-byte character across the limit is left out whole.
+    const std::string beforeCut = std::string(kQuotedBytes - 1, 'x');
+    EXPECT_EQ(Quoted(beforeCut + "°C北"), "'" + beforeCut + "…'");
+}
+
 }  // namespace
 }  // namespace keld::cli
