@@ -2,6 +2,7 @@
 #include "cli/schedule_results.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "cli/json_writer.h"
 #include "selection/result_columns.h"
@@ -58,22 +59,26 @@ void CsvScheduleResults::writeDuty(const DutyResult& duty) {
 
 void CsvScheduleResults::writeLine(const DutyResult& duty, const ResultTable* rows, int row,
                                    const std::string& messages) {
-    writeCell(duty.tag);
+    writeTextCell(duty.tag);
     out_ << separator_ << duty.line;
     for (int column : kShownColumns) {
         out_ << separator_;
         if (rows == nullptr) continue;
         std::string cell = rows->cell(row, column);
-        if (separator_ == ';' && column != column::kModel) std::replace(cell.begin(), cell.end(), '.', ',');
+        if (column == column::kModel) {
+            writeTextCell(cell);
+            continue;
+        }
+        if (separator_ == ';') std::replace(cell.begin(), cell.end(), '.', ',');
         writeCell(cell);
     }
     out_ << separator_;
-    writeCell(messages);
+    writeTextCell(messages);
     out_ << "\r\n";
 }
 
-void CsvScheduleResults::writeCell(const std::string& text) {
-    if (text.find_first_of(std::string("\"\r\n") + separator_) == std::string::npos) {
+void CsvScheduleResults::writeCell(const std::string& text, bool quoted) {
+    if (!quoted && text.find_first_of(std::string("\"\r\n") + separator_) == std::string::npos) {
         out_ << text;
         return;
     }
@@ -83,6 +88,17 @@ void CsvScheduleResults::writeCell(const std::string& text) {
         out_ << c;
     }
     out_ << '"';
+}
+
+void CsvScheduleResults::writeTextCell(const std::string& text) {
+    // A spreadsheet runs a cell that starts with one of these as a formula
+    // (=HYPERLINK(…) in a tag would open a link); the apostrophe, quoted, is
+    // the spreadsheets' own mark for "this is text".
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        writeCell("'" + text, true);
+        return;
+    }
+    writeCell(text);
 }
 
 JsonScheduleResults::JsonScheduleResults(std::ostream& out) : out_(out) { out_ << '['; }

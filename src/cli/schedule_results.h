@@ -65,7 +65,10 @@ public:
 
 private:
     void writeLine(const DutyResult& duty, const ResultTable* rows, int row, const std::string& messages);
-    void writeCell(const std::string& text);
+    void writeCell(const std::string& text, bool quoted = false);
+    // A cell of user or program text (a tag, a model name, messages): one
+    // that a spreadsheet would take for a formula is kept as text.
+    void writeTextCell(const std::string& text);
 
     std::ostream& out_;
     char separator_;

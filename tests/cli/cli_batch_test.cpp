@@ -286,6 +286,34 @@ TEST(CliBatch, HostileCellsAreReportedSafelyWithTheirReason) {
     }
 }
 
+// Tags that a spreadsheet would run as formulas come back as text; the
+// figures beside them stay numbers.
+TEST(CliBatch, FormulaLikeTextIsWrittenAsText) {
+    struct Case {
+        std::string tag;
+        std::string cell;
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"+1+1", "\"'+1+1\""},
+        {"-1+1", "\"'-1+1\""},
+        {"\"\tTAB\"", "\"'\tTAB\""},
+        {"CH-1", "CH-1"},
+        {"1+1=2", "1+1=2"},
+    };
+    ScratchFolder folder;
+    const std::string schedule = folder.file("schedule.csv");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tag);
+        WriteFile(schedule, "tag,cooling-capacity\n" + c.tag + ",500\n");
+        const CliResult result = RunCli(Batch(schedule));
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        const std::string line = result.out.substr(result.out.find("\r\n") + 2);
+        EXPECT_EQ(line, c.cell + ",2,QTK130GN5-LQE,459.2,135.5,22.07,,,,,,,,,61.8,\r\n");
+    }
+}
+
 // A schedule read from a pipe is read once, also when standard error is a
 // terminal and the progress line would count the duties ahead.
 TEST(CliBatch, AScheduleOnAPipeIsReadWholeBesideATerminal) {
