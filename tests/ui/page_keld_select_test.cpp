@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 #include "db/performance_database.h"
 #include "selection/page_controls.h"
@@ -113,6 +114,8 @@ private Q_SLOTS:
     void typedValuesNormalisedOnLeaving_data();
     void typedValuesNormalisedOnLeaving();
     void focusChoosesFlowOrInlet();
+    void tabThroughFlowKeepsTheTemperatures_data();
+    void tabThroughFlowKeepsTheTemperatures();
     void nonNumberPromptsAndTakesTheFocus();
     void rowClickRestoresCentrifugalRow();
     void rowClickRestoresGlycolScrewRow();
@@ -332,6 +335,48 @@ void KeldSelectTest::focusChoosesFlowOrInlet() {
     // A disabled edit takes no focus: the heating flow stays read-only.
     QTest::mouseClick(shown.edit(k::kHeatingFlowEdit), Qt::LeftButton);
     QVERIFY(shown.edit(k::kHeatingFlowEdit)->isReadOnly());
+}
+
+void KeldSelectTest::tabThroughFlowKeepsTheTemperatures_data() {
+    QTest::addColumn<int>("flowEdit");
+    QTest::addColumn<int>("inletEdit");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<bool>("flowEntered");
+    for (const auto& [circuit, flow, inlet] :
+         {std::tuple{"cooling", k::kCoolingFlowEdit, k::kCoolingInletEdit},
+          std::tuple{"heating", k::kHeatingFlowEdit, k::kHeatingInletEdit}}) {
+        QTest::addRow("%s, Tab on", circuit) << flow << inlet << QStringLiteral("tab") << false;
+        QTest::addRow("%s, Shift+Tab back", circuit) << flow << inlet << QStringLiteral("backtab") << false;
+        QTest::addRow("%s, typed into", circuit) << flow << inlet << QStringLiteral("type") << true;
+        QTest::addRow("%s, clicked", circuit) << flow << inlet << QStringLiteral("click") << true;
+    }
+}
+
+// Tab on its way through the read-only flow edit changes nothing; typing into
+// it or clicking it makes the flow the entered value, and the next CALC uses it.
+void KeldSelectTest::tabThroughFlowKeepsTheTemperatures() {
+    QFETCH(int, flowEdit);
+    QFETCH(int, inletEdit);
+    QFETCH(QString, then);
+    QFETCH(bool, flowEntered);
+    ShownPage shown("");
+    QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+    shown.click(k::kScrewRadio);  // the heat pump: both circuits
+    QLineEdit* flow = shown.edit(flowEdit);
+    QWidget* before = flow->previousInFocusChain();
+    before->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), flow);
+    if (then == QLatin1String("tab")) QTest::keyClick(flow, Qt::Key_Tab);
+    if (then == QLatin1String("backtab")) QTest::keyClick(flow, Qt::Key_Backtab, Qt::ShiftModifier);
+    if (then == QLatin1String("type")) QTest::keyClicks(flow, QStringLiteral("5"));
+    if (then == QLatin1String("click")) QTest::mouseClick(flow, Qt::LeftButton);
+    QCOMPARE(flow->isReadOnly(), !flowEntered);
+    QCOMPARE(shown.edit(inletEdit)->isReadOnly(), flowEntered);
+    shown.calc();
+    const k::SelectionConditions& conditions = shown.page.conditions();
+    QCOMPARE(flowEdit == k::kCoolingFlowEdit ? conditions.coolingFlowEntered : conditions.heatingFlowEntered,
+             flowEntered);
 }
 
 // Leaving a field reads every edit; the first that holds no number of its

@@ -19,7 +19,7 @@ class CMultiHeaderList;
 // texts and pictures, radios, edits and fluid list of the page's template,
 // and the result list below them. The widgets only show the core page's
 // state and hand it what the user does: a click runs the page's interlock, a
-// choice in the fluid list its fluid rule, focusing a flow or inlet edit makes
+// choice in the fluid list its fluid rule, clicking or typing into a flow or inlet edit makes
 // that value the entered one, leaving an edit normalises it, and a read that
 // meets a text that is not a number sends the focus back to that edit. The
 // page tells the widget of every change as it happens, so no control ever
@@ -54,7 +54,8 @@ private:
 
     void buildFromTemplate();
     void radioClicked(int radioId);
-    void editFocused(int editId);
+    void editFocused(int editId, Qt::FocusReason reason);
+    void takeUpEdit(int editId);
     void editLeft(int editId, Qt::FocusReason reason);
 
     SelectionPage& page_;
@@ -67,6 +68,9 @@ private:
     // the focus as the page asked: focus changes then are not the user's.
     bool leaving_ = false;
     bool movingFocus_ = false;
+    // The edit the keyboard's Tab moved into, until the user types into it
+    // or clicks it; 0 when none.
+    int traversedEdit_ = 0;
 };
 
 }  // namespace keld::ui

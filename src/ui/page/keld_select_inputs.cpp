@@ -4,6 +4,7 @@
 // edit whose text is not a number.
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -43,23 +44,58 @@ void CKeldSelect::radioClicked(int radioId) {
     controlChanged(radioId);
 }
 
+namespace {
+
+// A key that changes an edit's text: a character, or one that deletes.
+bool TypesIntoEdit(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) return true;
+    const QString text = key.text();
+    return !text.isEmpty() && text.at(0).isPrint() &&
+           (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+}
+
+}  // namespace
+
 bool CKeldSelect::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (const auto& [id, edit] : edits_) {
-            if (edit != watched) continue;
-            if (event->type() == QEvent::FocusIn) {
-                editFocused(id);
-            } else {
+    for (const auto& [id, edit] : edits_) {
+        if (edit != watched) continue;
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                editFocused(id, static_cast<QFocusEvent*>(event)->reason());
+                break;
+            case QEvent::FocusOut:
+                traversedEdit_ = 0;
                 editLeft(id, static_cast<QFocusEvent*>(event)->reason());
-            }
-            break;
+                break;
+            case QEvent::MouseButtonPress:
+                if (traversedEdit_ == id) takeUpEdit(id);
+                break;
+            case QEvent::KeyPress:
+                if (traversedEdit_ == id && TypesIntoEdit(*static_cast<QKeyEvent*>(event))) takeUpEdit(id);
+                break;
+            default:
+                break;
         }
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void CKeldSelect::editFocused(int editId) {
+// Focusing the flow edit makes the flow the entered value, and focusing the
+// inlet edit the temperatures again. Tab passing through on its way to the
+// next field is no such choice: the switch then waits until the user types
+// into the edit or clicks it.
+void CKeldSelect::editFocused(int editId, Qt::FocusReason reason) {
     if (movingFocus_) return;
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        traversedEdit_ = editId;
+        return;
+    }
+    page_.focusField(editId);
+}
+
+void CKeldSelect::takeUpEdit(int editId) {
+    traversedEdit_ = 0;
     page_.focusField(editId);
 }
 
