@@ -14,7 +14,11 @@ public:
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
     void showAbout(QWidget* owner) override;
-    void openInViewer(const QString& path) override;
+    void openInViewer(QWidget* owner, const QString& path) override;
 };
+
+// A message as the box shows it: the text as it stands, with invisible marks
+// so that a line breaks only between words, never inside a model name.
+QString MessageBoxText(const QString& text);
 
 }  // namespace keld::ui

@@ -31,8 +31,9 @@ public:
     virtual QString askPdfPath(QWidget* owner) = 0;
     // The About box.
     virtual void showAbout(QWidget* owner) = 0;
-    // Shows the written datasheet in the desktop's PDF viewer.
-    virtual void openInViewer(const QString& path) = 0;
+    // Shows the written datasheet in the desktop's PDF viewer; when none
+    // opens it, a message box names the file.
+    virtual void openInViewer(QWidget* owner, const QString& path) = 0;
 };
 
 }  // namespace keld::ui

@@ -20,7 +20,7 @@ public:
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
     void showAbout(QWidget* owner) override;
-    void openInViewer(const QString& path) override;
+    void openInViewer(QWidget* owner, const QString& path) override;
 
     // The answers: the question's (OK unless set), the project texts
     // (nothing for Cancel) and the file (empty for Cancel).

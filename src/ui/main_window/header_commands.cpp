@@ -62,7 +62,7 @@ void HeaderCommands::exportPdfDatasheet() {
     const ExportResult result = WriteDatasheet(request, *row);
     // A sheet that lacks some figures is shown as well, its messages given;
     // any other outcome left no new file to show.
-    if (result.status == ExportStatus::Written) dialogs_.openInViewer(path);
+    if (result.status == ExportStatus::Written) dialogs_.openInViewer(&window_, path);
 }
 
 void HeaderCommands::showAbout() {

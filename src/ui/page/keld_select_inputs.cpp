@@ -54,6 +54,12 @@ bool TypesIntoEdit(const QKeyEvent& key) {
            (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
 }
 
+// The focus leaving for a message box or a menu, or coming back from one:
+// the user has not moved it.
+bool ComesBack(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 bool CKeldSelect::eventFilter(QObject* watched, QEvent* event) {
@@ -64,7 +70,7 @@ bool CKeldSelect::eventFilter(QObject* watched, QEvent* event) {
                 editFocused(id, static_cast<QFocusEvent*>(event)->reason());
                 break;
             case QEvent::FocusOut:
-                traversedEdit_ = 0;
+                if (!ComesBack(static_cast<QFocusEvent*>(event)->reason())) traversedEdit_ = 0;
                 editLeft(id, static_cast<QFocusEvent*>(event)->reason());
                 break;
             case QEvent::MouseButtonPress:
@@ -86,7 +92,7 @@ bool CKeldSelect::eventFilter(QObject* watched, QEvent* event) {
 // next field is no such choice: the switch then waits until the user types
 // into the edit or clicks it.
 void CKeldSelect::editFocused(int editId, Qt::FocusReason reason) {
-    if (movingFocus_) return;
+    if (movingFocus_ || ComesBack(reason)) return;
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
         traversedEdit_ = editId;
         return;
@@ -104,7 +110,7 @@ void CKeldSelect::takeUpEdit(int editId) {
 // an edit to be corrected, is no leaving: that would run the normalisation
 // again halfway through the first, and prompt twice.
 void CKeldSelect::editLeft(int editId, Qt::FocusReason reason) {
-    if (leaving_ || movingFocus_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+    if (leaving_ || movingFocus_ || ComesBack(reason)) {
         return;
     }
     QScopedValueRollback leaving(leaving_, true);
