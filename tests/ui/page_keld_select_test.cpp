@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 #include "db/performance_database.h"
@@ -119,6 +120,7 @@ private Q_SLOTS:
     void nonNumberPromptsAndTakesTheFocus();
     void rowClickRestoresCentrifugalRow();
     void rowClickRestoresGlycolScrewRow();
+    void theMarkIsTheHighlightedRow();
     void enterAndEscapeDoNothingInThePage();
     void savesPictures();
 };
@@ -435,6 +437,34 @@ void KeldSelectTest::rowClickRestoresCentrifugalRow() {
     }
     QCOMPARE(shown.edit(k::kRecoveryFoulingEdit)->text(), QStringLiteral("0.018"));
     QVERIFY(shown.sink.messages().empty());
+}
+
+// What PDF writes is the row the list shows highlighted, whatever the user
+// clicked or pressed: a click beside the rows takes the mark away with the
+// highlight, and the keys move both together.
+void KeldSelectTest::theMarkIsTheHighlightedRow() {
+    ShownPage shown("");
+    QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+    shown.type(k::kCoolingCapacityEdit, QStringLiteral("1000"));
+    shown.calc();
+    keld::ui::CMultiHeaderList* list = shown.widget->resultList();
+    QVERIFY(list->model()->rowCount() >= 2);
+    const auto highlighted = [list] {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        return rows.size() == 1 ? std::optional<int>(rows.front().row()) : std::nullopt;
+    };
+    shown.clickRow(1);
+    QCOMPARE(shown.page.results().markedRow(), std::optional<int>(1));
+    QCOMPARE(highlighted(), std::optional<int>(1));
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(shown.page.results().markedRow(), std::optional<int>(0));
+    QCOMPARE(highlighted(), std::optional<int>(0));
+    // Blank space below the last row.
+    const QRect last = list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0));
+    QVERIFY(last.bottom() + 10 < list->viewport()->height());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 10));
+    QCOMPARE(highlighted(), std::nullopt);
+    QCOMPARE(shown.page.results().markedRow(), std::nullopt);
 }
 
 void KeldSelectTest::rowClickRestoresGlycolScrewRow() {

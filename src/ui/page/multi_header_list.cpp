@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 #include <algorithm>
@@ -141,6 +142,34 @@ void CMultiHeaderList::currentChanged(const QModelIndex& current, const QModelIn
     QTableView::currentChanged(current, previous);
     if (userSelecting_ && current.isValid() && current.row() < table_.rowCount())
         table_.markRow(current.row());
+}
+
+// What the list shows highlighted is what the PDF command writes: a mark
+// whose row is no longer highlighted (a click on blank space cleared the
+// selection) is dropped, or moves to the highlighted row the user is on.
+void CMultiHeaderList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTableView::selectionChanged(selected, deselected);
+    const std::optional<int> marked = table_.markedRow();
+    if (!marked || selectionModel()->isRowSelected(*marked, QModelIndex())) return;
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex()) &&
+        current.row() < table_.rowCount()) {
+        table_.markRow(current.row());
+    } else {
+        table_.markRow(std::nullopt);
+    }
+}
+
+// An empty list that has the keyboard focus says so with a dotted frame, as
+// a list with rows does with its current row.
+void CMultiHeaderList::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (!hasFocus() || model_->rowCount() > 0) return;
+    QPainter painter(viewport());
+    QPen dotted(palette().color(QPalette::Active, QPalette::Text), 0);
+    dotted.setDashPattern({1.0, 1.0});
+    painter.setPen(dotted);
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
 }
 
 void CMultiHeaderList::mousePressEvent(QMouseEvent* event) {

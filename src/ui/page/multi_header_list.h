@@ -56,6 +56,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
