@@ -3,6 +3,7 @@
 // the window's pixels.
 #include "ui/controls/button_st.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QTest>
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void bitmapPairFollowsMouse_data();
     void bitmapPairFollowsMouse();
     void hoverReliefShiftsOnePixel();
+    void keyboardFocusIsMarked();
 };
 
 void ButtonStTest::bitmapPairFollowsMouse_data() {
@@ -110,6 +112,7 @@ void ButtonStTest::hoverReliefShiftsOnePixel() {
     calc->setNoiseSource(keld::ui::test::NoNoise);
     calc->setShadeWhenIdle(false);
     calc->setGeometry(QRect(kAt, kSize));
+    calc->setFocusPolicy(Qt::NoFocus);  // its focus mark is a case of its own
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -138,6 +141,36 @@ void ButtonStTest::hoverReliefShiftsOnePixel() {
     QCOMPARE(QColor(hover.pixel(kAt + QPoint(12, 0))), light);
     QCOMPARE(QColor(hover.pixel(kAt + QPoint(kSize.width() - 1, 10))), shadow);
     QCOMPARE(QColor(hover.pixel(kAt + QPoint(12, kSize.height() - 1))), shadow);
+}
+
+// Tab onto a header command button shows a dotted rectangle three pixels
+// inside its edge; the button the focus left shows none.
+void ButtonStTest::keyboardFocusIsMarked() {
+    static constexpr QSize kSize(40, 40);
+    Backdrop window(kBanner);
+    auto* calc = new keld::ui::CJazzUpTellTaleButton(&window);
+    auto* pdf = new keld::ui::CJazzUpTellTaleButton(&window);
+    for (auto* button : {calc, pdf}) {
+        button->setNoiseSource(keld::ui::test::NoNoise);
+        button->setShadeWhenIdle(false);
+    }
+    calc->setGeometry(QRect(QPoint(10, 10), kSize));
+    pdf->setGeometry(QRect(QPoint(60, 10), kSize));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    calc->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(calc, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), pdf);
+    const QImage shown = window.grab().toImage();
+    const auto marked = [&shown](const QPoint& topLeft) {
+        int dark = 0;
+        for (int x = 3; x < kSize.width() - 3; ++x)
+            dark += QColor(shown.pixel(topLeft + QPoint(x, 3))).lightness() < 80;
+        return dark;
+    };
+    QVERIFY(marked(QPoint(60, 10)) > kSize.width() / 4);  // a dotted line: every other pixel
+    QCOMPARE(marked(QPoint(10, 10)), 0);
 }
 
 QTEST_MAIN(ButtonStTest)

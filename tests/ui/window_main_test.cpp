@@ -262,6 +262,30 @@ private Q_SLOTS:
         QCOMPARE(open.dialogs.shown, QStringList{QStringLiteral("[JVT] No suitable models!")});
         QVERIFY(open.window.isVisible());
     }
+
+    // Pressing CALC leaves an edit that holds no number: the prompt comes up
+    // before the press reaches the button, and the user lets the mouse go
+    // over the box. CALC is not left drawn pressed, and the next click runs it.
+    void calcIsNotLeftPressedByItsOwnPrompt() {
+        OpenWindow open;
+        QLineEdit* ambient = open.edit(kCoolingAmbientEdit);
+        QTest::mouseClick(ambient, Qt::LeftButton);
+        QTest::keyClick(ambient, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(ambient, QStringLiteral("lots"));
+        QAbstractButton* calc = open.headerButton(keld::ui::kCalcId);
+        open.dialogs.whileInformed = [&open] {
+            open.dialogs.whileInformed = nullptr;
+            QTest::mouseRelease(&open.window, Qt::LeftButton, {}, QPoint(5, open.window.height() - 5));
+        };
+        QTest::mousePress(calc, Qt::LeftButton);
+        QCOMPARE(open.dialogs.shown, QStringList{QStringLiteral("[JVT] 请输入一个数字。")});
+        QVERIFY(!calc->isDown());
+        QVERIFY(open.listRows().isEmpty());
+
+        QTest::mouseClick(calc, Qt::LeftButton);
+        QVERIFY(!calc->isDown());
+        QCOMPARE(open.listRows().size(), 1);
+    }
 };
 
 QTEST_MAIN(WindowMainTest)

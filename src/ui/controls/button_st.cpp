@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/button_st.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -71,6 +72,19 @@ void CButtonST::mouseMoveEvent(QMouseEvent* event) {
     setMouseOver(rect().contains(event->position().toPoint()));
 }
 
+// Pressing a button takes the focus from the edit being typed in, and
+// leaving that edit may ask for a number in a box of its own, before the
+// press reaches the button. The release then went to the box: the press is
+// over, and the button must neither be drawn pressed nor swallow the next
+// click.
+void CButtonST::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        event->ignore();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+}
+
 void CButtonST::leaveEvent(QEvent* event) {
     setMouseOver(false);
     QPushButton::leaveEvent(event);
@@ -89,7 +103,9 @@ void CButtonST::paintEvent(QPaintEvent*) {
     paintBorder(painter, state);
     const QRect captionArea = paintImage(painter, state);
     paintCaption(painter, state, captionArea);
-    if (state.focused && !isFlat() && !still_) paintFocusRectangle(painter);
+    // The header's flat command buttons show the keyboard focus too: without
+    // the mark a Tab onto them would go unseen.
+    if (state.focused && !still_) paintFocusRectangle(painter);
 }
 
 void CButtonST::paintBackground(QPainter& painter, const PaintState& state) {

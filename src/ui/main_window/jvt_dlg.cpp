@@ -127,6 +127,10 @@ void CJVTDlg::createHeader() {
     close->setStill(true);
     close->setTransparent(true);
     connect(close, &QPushButton::clicked, this, &CJVTDlg::reject);
+    // These draw no focus mark: the keyboard passes them by. The logo and
+    // the picture do nothing, and the window's menu (Alt+Space) minimises
+    // and closes.
+    for (CButtonST* unmarked : {logo, picture, minimise, close}) unmarked->setFocusPolicy(Qt::NoFocus);
 
     for (const CommandButton& command : kCommandButtons) {
         auto* button = new CJazzUpTellTaleButton(QString::fromLatin1(command.caption), this);

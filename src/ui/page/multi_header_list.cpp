@@ -150,9 +150,9 @@ void CMultiHeaderList::currentChanged(const QModelIndex& current, const QModelIn
 void CMultiHeaderList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QTableView::selectionChanged(selected, deselected);
     const std::optional<int> marked = table_.markedRow();
-    if (!marked || selectionModel()->isRowSelected(*marked, QModelIndex())) return;
+    if (!marked || selectionModel()->rowIntersectsSelection(*marked, QModelIndex())) return;
     const QModelIndex current = currentIndex();
-    if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex()) &&
+    if (current.isValid() && selectionModel()->rowIntersectsSelection(current.row(), QModelIndex()) &&
         current.row() < table_.rowCount()) {
         table_.markRow(current.row());
     } else {

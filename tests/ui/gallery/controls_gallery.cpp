@@ -262,7 +262,7 @@ void ControlsGallery::showStates() {
     // A button pressed with the mouse has the mouse over it, too.
     for (CButtonST* button : pressed_) {
         Send(button, QEvent::MouseMove, Qt::NoButton);
-        Send(button, QEvent::MouseButtonPress, Qt::LeftButton);
+        button->setDown(true);
     }
     focused_->setFocus();
 }
