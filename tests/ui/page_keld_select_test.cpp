@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
@@ -533,6 +534,13 @@ void KeldSelectTest::savesPictures() {
         QVERIFY(shown.widget->grab().save(path));
         QCOMPARE(QImage(path).size(), shown.widget->size());
     }
+    // The list scrolled to its right end: the pressure drop under its caption.
+    ShownPage shown("");
+    QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+    shown.calc();
+    keld::ui::CMultiHeaderList* list = shown.widget->resultList();
+    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+    QVERIFY(list->grab().save(QStringLiteral(KELD_BUILD_DIR "/keld-result-list-right.png")));
 }
 
 QTEST_MAIN(KeldSelectTest)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolTip>
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void cleanup();
     void columnsAfterSetUp();
     void headerRowsBuiltOnce();
+    void headerShowsNoHoles();
     void dragUnitDividerWidensListColumnAndGroup();
     void dragGroupDividerNarrowsItsLastColumn();
     void dragGroupBelowItsLastColumnRefitsTheGroup();
@@ -130,14 +132,51 @@ void ResultListTest::columnsAfterSetUp() {
         QCOMPARE(list_->columnWidth(c), 162);
         QVERIFY(own->model()->headerData(c, Qt::Horizontal).toString().isEmpty());
     }
-    // The own header is 2.7 times its usual height, the rows a third each.
+    // The own header is 2.7 times its usual height, the rows a third each,
+    // unless a row would then cut the font's descenders: each row holds a
+    // whole line of the font within its frame lines.
     CHeaderCtrlCl plain;
     plain.setModel(list_->model());
     plain.setFont(own->font());
-    QCOMPARE(own->height(), static_cast<int>(static_cast<float>(plain.sizeHint().height()) * 2.7f));
+    const int lineFits = 3 * (own->fontMetrics().height() + 4);
+    QCOMPARE(own->height(),
+             std::max(static_cast<int>(static_cast<float>(plain.sizeHint().height()) * 2.7f), lineFits));
     QCOMPARE(list_->headerRowHeight(), own->height() / 3);
+    for (CHeaderCtrlCl* row : {list_->groupRow(), list_->symbolRow(), list_->unitRow()}) {
+        QVERIFY(row->height() >= row->fontMetrics().height() + 4);
+    }
     QCOMPARE(list_->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(list_->showGrid());
+}
+
+// Beyond the rows' last items the header shows header surface, not what lies
+// behind it, and over the pressure-drop column its symbol and unit.
+void ResultListTest::headerShowsNoHoles() {
+    list_->setStyleSheet(QStringLiteral("CMultiHeaderList { background: rgb(176, 226, 255); }"));
+    const int dropWidth = list_->columnWidth(keld::column::kPressureDrop);
+    list_->horizontalScrollBar()->setValue(list_->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    for (CHeaderCtrlCl* row : {list_->groupRow(), list_->symbolRow(), list_->unitRow()}) {
+        const QImage shown = row->grab().toImage();
+        const int end = row->sectionViewportPosition(row->count() - 1) + row->sectionSize(row->count() - 1);
+        QVERIFY(end < shown.width());
+        const int y = shown.height() / 2;
+        // The surface beside the items, far from any text, is the items' own surface.
+        const QColor inItem = shown.pixel(row->sectionViewportPosition(row->count() - 1) + 3, y);
+        const QColor beyond = shown.pixel(shown.width() - 4, y);
+        QCOMPARE(beyond, inItem);
+        QVERIFY(beyond != QColor(176, 226, 255));
+        // Dark pixels of a caption over the pressure-drop column, in the symbol and unit rows only.
+        const int dropInRow =
+            list_->ownHeader()->sectionViewportPosition(keld::column::kPressureDrop) - row->x();
+        int dark = 0;
+        for (int x = std::max(dropInRow, end) + 2; x < std::min(dropInRow + dropWidth, shown.width()) - 2;
+             ++x) {
+            for (int yy = 2; yy < shown.height() - 2; ++yy)
+                dark += QColor(shown.pixel(x, yy)).lightness() < 100;
+        }
+        QCOMPARE(dark > 0, row != list_->groupRow());
+    }
 }
 
 void ResultListTest::headerRowsBuiltOnce() {

@@ -3,7 +3,10 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QToolTip>
+#include <algorithm>
 
 #include "ui/page/multi_header_list.h"
 
@@ -21,9 +24,15 @@ void CHeaderCtrlCl::setHeightFactor(float factor) {
     updateGeometry();
 }
 
+void CHeaderCtrlCl::setMinimumHintHeight(int height) {
+    minimumHintHeight_ = height;
+    updateGeometry();
+}
+
 QSize CHeaderCtrlCl::sizeHint() const {
     QSize size = QHeaderView::sizeHint();
-    size.setHeight(static_cast<int>(static_cast<float>(size.height()) * heightFactor_));
+    size.setHeight(
+        std::max(static_cast<int>(static_cast<float>(size.height()) * heightFactor_), minimumHintHeight_));
     return size;
 }
 
@@ -55,6 +64,43 @@ void CHeaderCtrlCl::mouseReleaseEvent(QMouseEvent* event) {
     if (auto* list = qobject_cast<CMultiHeaderList*>(parentWidget()->parentWidget())) {
         list->SyncHeaderWidths(this, item);
     }
+}
+
+void CHeaderCtrlCl::setTrailingCaption(int listColumn, const QString& caption) {
+    trailingColumn_ = listColumn;
+    trailingCaption_ = caption;
+    viewport()->update();
+}
+
+void CHeaderCtrlCl::paintHeaderSurface(QPainter& painter, const QRect& area, const QString& caption) const {
+    if (area.width() <= 0) return;
+    QStyleOptionHeader section;
+    initStyleOption(&section);
+    section.rect = area;
+    section.text = caption;
+    section.textAlignment = Qt::AlignCenter;
+    section.position = QStyleOptionHeader::Middle;
+    style()->drawControl(QStyle::CE_Header, &section, &painter, this);
+}
+
+// A row's items end with the last figure column; beyond them the row would
+// show the page through it. It shows header surface there, with the caption
+// of its trailing column over that column.
+void CHeaderCtrlCl::paintEvent(QPaintEvent* event) {
+    QHeaderView::paintEvent(event);
+    if (!isOverlayRow() || count() == 0) return;
+    const int end = sectionViewportPosition(count() - 1) + sectionSize(count() - 1);
+    const int right = viewport()->width();
+    if (end >= right) return;
+    QPainter painter(viewport());
+    int captionEnd = end;
+    if (trailingColumn_ >= 0) {
+        auto* ownHeader = static_cast<CHeaderCtrlCl*>(parentWidget());
+        const int left = ownHeader->sectionViewportPosition(trailingColumn_) - x();
+        captionEnd = std::clamp(left + ownHeader->sectionSize(trailingColumn_), end, right);
+        paintHeaderSurface(painter, QRect(end, 0, captionEnd - end, viewport()->height()), trailingCaption_);
+    }
+    paintHeaderSurface(painter, QRect(captionEnd, 0, right - captionEnd, viewport()->height()), QString());
 }
 
 // A row shows the tooltip of the list column beneath the mouse, so the blank

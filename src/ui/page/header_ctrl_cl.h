@@ -17,6 +17,8 @@ public:
 
     // The own header is its usual height times the factor, truncated.
     void setHeightFactor(float factor);
+    // The least height sizeHint() gives, whatever the factor.
+    void setMinimumHintHeight(int height);
     float heightFactor() const { return heightFactor_; }
     QSize sizeHint() const override;
 
@@ -24,16 +26,26 @@ public:
     bool isOverlayRow() const;
     // The width of the item being dragged when its drag began.
     int trackStartWidth() const { return trackStartWidth_; }
+    // A row: the list column beyond the row's last item whose caption the
+    // row shows over it (the pressure drop's symbol or unit). The rest of the
+    // row beyond its items is blank header surface.
+    void setTrailingCaption(int listColumn, const QString& caption);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void noteResize(int item, int oldWidth);
 
+    void paintHeaderSurface(QPainter& painter, const QRect& area, const QString& caption) const;
+
     float heightFactor_ = 1.0f;
+    int minimumHintHeight_ = 0;
+    int trailingColumn_ = -1;
+    QString trailingCaption_;
     bool pressed_ = false;
     int trackedItem_ = -1;
     int trackStartWidth_ = 0;

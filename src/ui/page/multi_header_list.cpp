@@ -62,6 +62,9 @@ CHeaderCtrlCl* CMultiHeaderList::makeRow(const std::vector<int>& widths, const Q
 
 bool CMultiHeaderList::BuildHeaderRows() {
     if (groupRow_ != nullptr) return true;
+    // Each row holds a whole line of the font, descenders included ("g",
+    // "y"), inside its frame lines.
+    ownHeader_->setMinimumHintHeight(3 * (ownHeader_->fontMetrics().height() + 4));
     rowHeight_ = ownHeader_->sizeHint().height() / 3;
     HeaderWidths::ListWidths list{};
     for (int c = 0; c < column::kCount; ++c) list[static_cast<std::size_t>(c)] = columnWidth(c);
@@ -78,6 +81,10 @@ bool CMultiHeaderList::BuildHeaderRows() {
     groupRow_ = makeRow(widths_->groupItems(), groups);
     symbolRow_ = makeRow(widths_->symbolItems(), symbols);
     unitRow_ = makeRow(widths_->unitItems(), units);
+    // The pressure drop lies beyond the rows' items: its symbol and unit.
+    symbolRow_->setTrailingCaption(column::kPressureDrop, QStringLiteral("Δp"));
+    unitRow_->setTrailingCaption(column::kPressureDrop,
+                                 QString::fromUtf8(kResultColumns[column::kPressureDrop].unit));
     placeRows();
     return true;
 }
