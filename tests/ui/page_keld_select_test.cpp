@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -110,6 +111,7 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void templateControlsInPlace();
     void startStateAndColours();
+    void groupCaptionsSitOnTheirFrameLine();
     void interlocksPerBrand_data();
     void interlocksPerBrand();
     void fluidChoiceAndBackToCentrifugal();
@@ -338,6 +340,32 @@ void KeldSelectTest::focusChoosesFlowOrInlet() {
     // A disabled edit takes no focus: the heating flow stays read-only.
     QTest::mouseClick(shown.edit(k::kHeatingFlowEdit), Qt::LeftButton);
     QVERIFY(shown.edit(k::kHeatingFlowEdit)->isReadOnly());
+}
+
+// Each group box's caption interrupts the frame's top line, which runs
+// through the caption; the group's controls lie below the caption, clear of it.
+void KeldSelectTest::groupCaptionsSitOnTheirFrameLine() {
+    ShownPage shown("");
+    QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+    const QList<QGroupBox*> boxes = shown.widget->findChildren<QGroupBox*>();
+    QCOMPARE(boxes.size(), 10);
+    for (QGroupBox* box : boxes) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect label =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        const QRect frame =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+        QVERIFY2(label.top() < frame.top() && frame.top() < label.bottom(), qPrintable(box->title()));
+        const QRect inPage = box->geometry();
+        for (QWidget* control : shown.widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control == box || !inPage.contains(control->geometry().center())) continue;
+            QVERIFY2(control->geometry().top() > inPage.top() + label.bottom(),
+                     qPrintable(box->title() + QStringLiteral(": ") + Describe(control)));
+        }
+    }
 }
 
 void KeldSelectTest::tabThroughFlowKeepsTheTemperatures_data() {

@@ -63,6 +63,20 @@ CKeldSelect::~CKeldSelect() { page_.setObserver(nullptr); }
 
 void CKeldSelect::buildFromTemplate() {
     const DialogUnits units(font());
+    // A group box's rectangle holds its caption: the frame's top line runs
+    // through the middle of the caption's line, the caption interrupts it a
+    // little in from the left, and the controls lie below, clear of both.
+    const QColor page = palette().color(QPalette::Window);
+    const QColor frame = palette().color(QPalette::Mid);
+    const QString groupBoxStyle =
+        QStringLiteral(
+            "QGroupBox { border: 1px solid %1; margin-top: %2px; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %3px;"
+            " padding: 0px 2px; background-color: %4; }")
+            .arg(frame.name())
+            .arg(fontMetrics().height() / 2)
+            .arg(units.x(4))
+            .arg(page.name());
     QWidget* previous = nullptr;
     for (const TemplateControl& t : PageTemplate()) {
         const QString text = QString::fromUtf8(t.text);
@@ -72,6 +86,7 @@ void CKeldSelect::buildFromTemplate() {
                 // The caption in the text colour: white, as a classic dialog
                 // would paint it, cannot be read on the light blue.
                 widget = new QGroupBox(text, this);
+                widget->setStyleSheet(groupBoxStyle);
                 break;
             case TemplateControl::Kind::Label:
             case TemplateControl::Kind::ColumnLabel: {
