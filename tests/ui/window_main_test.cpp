@@ -221,6 +221,48 @@ private Q_SLOTS:
         QCOMPARE(open.window.pos(), start + QPoint(40, 25));
     }
 
+    // The banner's menu offers what a window's own menu does: Move (by the
+    // arrow keys where no window manager moves it), Minimise, and Close,
+    // which asks as every close does.
+    void theBannersMenuMovesMinimisesAndCloses() {
+        OpenWindow open;
+        QStringList entries;
+        const auto chooseInTheComingMenu = [&entries](Qt::Key key) {
+            QTimer::singleShot(0, [&entries, key] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu == nullptr) return;
+                entries.clear();
+                for (QAction* action : menu->actions()) entries << action->text();
+                QTest::keyClick(menu, key);
+            });
+        };
+        open.dialogs.confirmAnswer = false;
+        chooseInTheComingMenu(Qt::Key_C);
+        QTest::keyClick(&open.window, Qt::Key_Space, Qt::AltModifier);
+        QCOMPARE(entries,
+                 (QStringList{QStringLiteral("&Move"), QStringLiteral("Mi&nimise"), QStringLiteral("&Close"),
+                              QString(), QStringLiteral("关于 JVT(&A)...")}));
+        QCOMPARE(open.dialogs.shown, QStringList{QStringLiteral("[TIP] Are you sure to exit ?")});
+        QVERIFY(open.window.isVisible());
+
+        // The keys come back to the window when its menu closes.
+        QVERIFY(QTest::qWaitForWindowActive(&open.window));
+        const QPoint start = open.window.pos();
+        chooseInTheComingMenu(Qt::Key_M);
+        QTest::keyClick(&open.window, Qt::Key_Space, Qt::AltModifier);
+        QTest::keyClick(&open.window, Qt::Key_Right);
+        QTest::keyClick(&open.window, Qt::Key_Down);
+        QTest::keyClick(&open.window, Qt::Key_Return);
+        QTest::keyClick(&open.window, Qt::Key_Right);
+        QCOMPARE(open.window.pos(), start + QPoint(10, 10));
+        QVERIFY(open.listRows().isEmpty());  // Return ended the move, it ran no CALC
+
+        QVERIFY(QTest::qWaitForWindowActive(&open.window));
+        chooseInTheComingMenu(Qt::Key_N);
+        QTest::keyClick(&open.window, Qt::Key_Space, Qt::AltModifier);
+        QVERIFY(open.window.isMinimized());
+    }
+
     void aboutFromTheHeaderAndTheSystemMenu() {
         OpenWindow open;
         QTest::mouseClick(open.headerButton(keld::ui::kAboutId), Qt::LeftButton);

@@ -209,6 +209,10 @@ bool CJVTDlg::insidePage(const QWidget* widget) const {
 }
 
 void CJVTDlg::keyPressEvent(QKeyEvent* event) {
+    if (keyboardMove(*event)) {
+        event->accept();
+        return;
+    }
     const QWidget* focus = focusWidget();
     switch (event->key()) {
         case Qt::Key_Escape:
@@ -277,9 +281,63 @@ void CJVTDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 void CJVTDlg::showSystemMenu(const QPoint& globalPos) {
     if (commands_.busy()) return;
+    // What a window's own menu offers, for the caption bar the window draws
+    // itself; without a window manager it is the only way to move the
+    // window by keyboard.
     QMenu menu(this);
+    QAction* moveWindow = menu.addAction(QStringLiteral("&Move"));
+    QAction* minimise = menu.addAction(QStringLiteral("Mi&nimise"));
+    QAction* closeWindow = menu.addAction(QStringLiteral("&Close"));
+    menu.addSeparator();
     QAction* about = menu.addAction(QStringLiteral("关于 JVT(&A)..."));
-    if (menu.exec(globalPos) == about) commands_.showAbout();
+    QAction* chosen = menu.exec(globalPos);
+    // Without a window manager nobody else gives the window its keys back.
+    activateWindow();
+    if (chosen == moveWindow) {
+        startKeyboardMove();
+    } else if (chosen == minimise) {
+        showMinimized();
+    } else if (chosen == closeWindow) {
+        reject();
+    } else if (chosen == about) {
+        commands_.showAbout();
+    }
+}
+
+// A window manager moves the window itself; without one the arrow keys move
+// it, ten pixels a press, until Enter or Escape.
+void CJVTDlg::startKeyboardMove() {
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+    keyboardMoving_ = true;
+    grabKeyboard();
+}
+
+bool CJVTDlg::keyboardMove(const QKeyEvent& key) {
+    if (!keyboardMoving_) return false;
+    constexpr int kStep = 10;
+    switch (key.key()) {
+        case Qt::Key_Left:
+            move(pos() + QPoint(-kStep, 0));
+            break;
+        case Qt::Key_Right:
+            move(pos() + QPoint(kStep, 0));
+            break;
+        case Qt::Key_Up:
+            move(pos() + QPoint(0, -kStep));
+            break;
+        case Qt::Key_Down:
+            move(pos() + QPoint(0, kStep));
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            keyboardMoving_ = false;
+            releaseKeyboard();
+            break;
+        default:
+            break;
+    }
+    return true;
 }
 
 void CJVTDlg::paintEvent(QPaintEvent*) {

@@ -64,6 +64,9 @@ private:
     // The system menu a frameless window keeps: a context menu on the banner
     // and Alt+Space.
     void showSystemMenu(const QPoint& globalPos);
+    void startKeyboardMove();
+    // Moves the window by an arrow key while a keyboard move runs; false when none runs.
+    bool keyboardMove(const QKeyEvent& key);
 
     HeaderCommands commands_;
     SelectionSession& session_;
@@ -74,6 +77,7 @@ private:
     // Where the banner was grabbed, while the window follows the mouse itself
     // (when the window system cannot move it).
     std::optional<QPoint> dragOffset_;
+    bool keyboardMoving_ = false;
 };
 
 }  // namespace keld::ui
