@@ -112,6 +112,7 @@ private Q_SLOTS:
     void templateControlsInPlace();
     void startStateAndColours();
     void groupCaptionsSitOnTheirFrameLine();
+    void arrowKeysChooseWithinAGroup();
     void interlocksPerBrand_data();
     void interlocksPerBrand();
     void fluidChoiceAndBackToCentrifugal();
@@ -366,6 +367,32 @@ void KeldSelectTest::groupCaptionsSitOnTheirFrameLine() {
                      qPrintable(box->title() + QStringLiteral(": ") + Describe(control)));
         }
     }
+}
+
+// The arrow keys move the focus through one group's radios and the choice
+// follows it, with the page's interlocks, wrapping at the ends.
+void KeldSelectTest::arrowKeysChooseWithinAGroup() {
+    ShownPage shown("");
+    QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+    QRadioButton* centrifugal = shown.radio(k::kCentrifugalRadio);
+    QRadioButton* screw = shown.radio(k::kScrewRadio);
+    centrifugal->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(centrifugal, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), screw);
+    QVERIFY(screw->isChecked() && !centrifugal->isChecked());
+    QVERIFY(shown.radio(k::kHeatPumpRadio)->isChecked());  // the first brand's screw interlock
+    QTest::keyClick(screw, Qt::Key_Down);                   // past the end: back to the first
+    QCOMPARE(QApplication::focusWidget(), centrifugal);
+    QVERIFY(centrifugal->isChecked() && !screw->isChecked());
+    QTest::keyClick(centrifugal, Qt::Key_Up);
+    QVERIFY(screw->isChecked());
+    // Another group is never reached, and its radios stay as they are.
+    QRadioButton* ahri = shown.radio(k::kAhriRadio);
+    ahri->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ahri, Qt::Key_Right);
+    QVERIFY(shown.radio(k::kGbRadio)->isChecked());
+    QCOMPARE(QApplication::focusWidget(), shown.radio(k::kGbRadio));
+    QVERIFY(screw->isChecked());
 }
 
 void KeldSelectTest::tabThroughFlowKeepsTheTemperatures_data() {

@@ -110,6 +110,7 @@ void CKeldSelect::buildFromTemplate() {
                 radio->setAutoExclusive(false);
                 const int id = t.id;
                 connect(radio, &QRadioButton::clicked, this, [this, id] { radioClicked(id); });
+                radio->installEventFilter(this);
                 radios_[id] = radio;
                 widget = radio;
                 break;

@@ -56,6 +56,7 @@ private:
     void radioClicked(int radioId);
     void editFocused(int editId, Qt::FocusReason reason);
     void takeUpEdit(int editId);
+    bool moveInRadioGroup(int radioId, int key);
     void editLeft(int editId, Qt::FocusReason reason);
 
     SelectionPage& page_;

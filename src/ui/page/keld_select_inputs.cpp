@@ -4,9 +4,13 @@
 // edit whose text is not a number.
 #include <QApplication>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScopedValueRollback>
+#include <algorithm>
+#include <vector>
 
 #include "selection/page_controls.h"
 #include "ui/page/keld_select.h"
@@ -63,6 +67,11 @@ bool ComesBack(Qt::FocusReason reason) {
 }  // namespace
 
 bool CKeldSelect::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (const auto& [id, radio] : radios_) {
+            if (radio == watched && moveInRadioGroup(id, static_cast<QKeyEvent*>(event)->key())) return true;
+        }
+    }
     for (const auto& [id, edit] : edits_) {
         if (edit != watched) continue;
         switch (event->type()) {
@@ -98,6 +107,44 @@ void CKeldSelect::editFocused(int editId, Qt::FocusReason reason) {
         return;
     }
     page_.focusField(editId);
+}
+
+// The arrow keys move through the radios of one group box, as on any desktop:
+// the choice follows the focus, and runs the page's interlock as a click does.
+// Disabled radios are passed by; the ends wrap round.
+bool CKeldSelect::moveInRadioGroup(int radioId, int key) {
+    int step = 0;
+    if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+    if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+    if (step == 0) return false;
+    const QPoint fromCentre = radios_.at(radioId)->geometry().center();
+    const QGroupBox* box = nullptr;
+    for (const QGroupBox* candidate : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        if (candidate->geometry().contains(fromCentre)) box = candidate;
+    }
+    if (box == nullptr) return false;
+    std::vector<int> group;
+    for (const auto& [id, radio] : radios_) {
+        if (box->geometry().contains(radio->geometry().center())) group.push_back(id);
+    }
+    // In the order the radios stand in their box.
+    std::sort(group.begin(), group.end(), [this](int a, int b) {
+        const QRect ra = radios_.at(a)->geometry(), rb = radios_.at(b)->geometry();
+        return ra.top() != rb.top() ? ra.top() < rb.top() : ra.left() < rb.left();
+    });
+    const auto at = std::find(group.begin(), group.end(), radioId);
+    if (at == group.end()) return true;
+    const int size = static_cast<int>(group.size());
+    int index = static_cast<int>(at - group.begin());
+    for (int tried = 1; tried < size; ++tried) {
+        index = (index + step + size) % size;
+        QRadioButton* next = radios_.at(group[static_cast<std::size_t>(index)]);
+        if (!next->isEnabled()) continue;
+        next->setFocus(Qt::TabFocusReason);
+        radioClicked(group[static_cast<std::size_t>(index)]);
+        break;
+    }
+    return true;
 }
 
 void CKeldSelect::takeUpEdit(int editId) {
