@@ -94,6 +94,7 @@ TEST_F(GridLookupTest, KeepsEveryStepInItsOwnPrecision) {
 TEST_F(GridLookupTest, MissingNeighbourMakesThePointUnavailable) {
     EXPECT_EQ(Lookup(kGrid, 40, 7), 0.0f);  // between 35 °C and the missing 45 °C
     EXPECT_EQ(Lookup(kGrid, 45, 8), 0.0f);  // the 9 °C row has data, the 7 °C row none
+    EXPECT_EQ(Lookup(kGrid, 45, 6), 0.0f);  // the 5 °C row has data, the 7 °C row above none
 }
 
 TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
