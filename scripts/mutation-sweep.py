@@ -518,10 +518,10 @@ def run_group(build, pattern, timeout, log):
     if result.returncode == 0:
         return None
     log.write(result.stdout[-3000:] + "\n")
-    failed = re.findall(r"^\s*\d+/\d+ Test\s+#\d+: (\S+) \.+\**\s*(Failed|\*\*\*Timeout|Exception|.*)", result.stdout, re.M)
-    for name, outcome in failed:
-        if "Passed" not in outcome:
-            return name + (" (timeout)" if "Timeout" in outcome else "")
+    failed = re.findall(r"^\s+\d+ - (.+) \(([^()]*)\)$", result.stdout, re.M)
+    if failed:
+        name, outcome = failed[0]
+        return name + (" (timeout)" if "Timeout" in outcome else "")
     return "ctest failed"
 
 
