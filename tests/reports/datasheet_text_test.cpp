@@ -89,6 +89,7 @@ TEST(TextEncoding, Utf8AtTheLimitsOfEachSequenceLength) {
         std::string bytes;
         std::vector<char32_t> codePoints;
     } cases[] = {
+        {std::string(1, '\0'), {0}},
         {"\x7F", {0x7F}},
         {"\xC1\xBF", {0xFFFD, 0xFFFD}},  // overlong U+007F
         {"\xC2\x80", {0x80}},
