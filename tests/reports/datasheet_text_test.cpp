@@ -105,7 +105,9 @@ TEST(TextEncoding, Utf8AtTheLimitsOfEachSequenceLength) {
         {"\xF0\x90\x80\x80", {0x10000}},
         {"\xF4\x8F\xBF\xBF", {0x10FFFF}},
         {"\xF4\x90\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}},  // beyond U+10FFFF
-        {"\xF8\x88\x80\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}},
+        {"\xF3\xA0\x80\x80", {0xE0000}},
+        {"\xF8\x90\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}},  // no five-byte forms
+        {"\x80", {0xFFFD}},                                      // a continuation byte alone
         // A sequence cut by the end of the text, and one cut by a new lead byte.
         {"A\xE2\x82", {U'A', 0xFFFD, 0xFFFD}},
         {"\xE2\x82\xE2\x82\xAC", {0xFFFD, 0xFFFD, 0x20AC}},
