@@ -79,7 +79,8 @@ TEST(TextEncoding, WinAnsiBytesAtTheEdgesOfItsRanges) {
         {0xA0, '\xA0'},        {0xA1, '\xA1'},       {0xFE, '\xFE'},       {0xFF, '\xFF'},
         {0x100, std::nullopt}, {0x20AC, '\x80'},     {0x0178, '\x9F'},     {0x2122, '\x99'},
     };
-    for (const auto& c : cases) EXPECT_EQ(WinAnsiByte(c.codePoint), c.byte) << std::hex << c.codePoint;
+    for (const auto& c : cases)
+        EXPECT_EQ(WinAnsiByte(c.codePoint), c.byte) << std::hex << static_cast<unsigned>(c.codePoint);
 }
 
 // Each sequence length at its smallest and largest code point, the overlong
@@ -114,7 +115,9 @@ TEST(TextEncoding, Utf8AtTheLimitsOfEachSequenceLength) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecodeUtf8(c.bytes), c.codePoints) << testing::PrintToString(c.bytes);
-        if (c.codePoints.size() == 1) EXPECT_EQ(EncodeUtf8(c.codePoints[0]), c.bytes);
+        if (c.codePoints.size() == 1) {
+            EXPECT_EQ(EncodeUtf8(c.codePoints[0]), c.bytes);
+        }
     }
 }
 
