@@ -62,6 +62,8 @@ TEST(TextEncoding, HelveticaTextBecomesWinAnsiWithQuestionMarksForTheRest) {
               "C");
     EXPECT_EQ(Utf8ToWinAnsi("€ – Müller"), "\x80 \x96 M\xFCller");
     EXPECT_EQ(Utf8ToWinAnsi("北京"), "??");
+    // The first byte past ASCII is no character of its own.
+    EXPECT_EQ(Utf8ToWinAnsi("\x80"), "?");
     // Broken UTF-8 (a lone lead byte, a stray continuation byte) never stops the text.
     EXPECT_EQ(Utf8ToWinAnsi("A\xE5"
                             "B\x80"),
@@ -127,6 +129,7 @@ TEST(TextEncoding, ChineseCharactersBecomeGb2312AndOthersNothing) {
     EXPECT_EQ(encoder.encode(U'·'), "\xA1\xA4");
     EXPECT_EQ(encoder.encode(U'°'), "\xA1\xE3");
     EXPECT_EQ(encoder.encode(U'A'), "A");
+    EXPECT_EQ(encoder.encode(U'\x7F'), "\x7F");
     // GB 2312's two bytes each lie in A1..FE: its first and last characters
     // at those edges, and two code page 936 characters a byte below them.
     EXPECT_EQ(encoder.encode(U'\u3000'), "\xA1\xA1");
