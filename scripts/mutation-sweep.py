@@ -686,7 +686,9 @@ def main():
     parser.add_argument("--only", action="append", help="only the mutant of this id, run again (repeatable)")
     parser.add_argument("--list", action="store_true", help="print the mutants with their ids, run nothing")
     parser.add_argument("--report", action="store_true", help="render the report from the results, run nothing")
-    parser.add_argument("--rerun-survivors", action="store_true", help="run the chosen survivors again")
+    parser.add_argument(
+        "--rerun-survivors", action="store_true", help="run the chosen survivors again, except the equivalent ones"
+    )
     parser.add_argument("--scratch", type=Path, default=DEFAULT_SCRATCH, help="clone and build folder")
     parser.add_argument("--results", type=Path, default=REPO / "tests" / "mutation-results.jsonl")
     parser.add_argument("--report-out", type=Path, default=REPO / "tests" / "mutation-report.md")
@@ -725,7 +727,12 @@ def main():
     equivalents = read_equivalents(args.equivalents)
     if not args.only:
         if args.rerun_survivors:
-            chosen = [m for m in chosen if results.get(m.id, {}).get("status") == "survived"]
+            # Those shown equivalent would only survive again.
+            chosen = [
+                m
+                for m in chosen
+                if results.get(m.id, {}).get("status") == "survived" and not equivalence_reason(m, equivalents)
+            ]
         else:
             chosen = [m for m in chosen if m.id not in results]
     log_path = scratch / "sweep.log"
