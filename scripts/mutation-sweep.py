@@ -524,7 +524,7 @@ def run_group(build, pattern, timeout, log):
     failed = re.findall(r"^\s+\d+ - (.+) \(([^()]*)\)$", result.stdout, re.M)
     if failed:
         name, outcome = failed[0]
-        return name + (" (timeout)" if "Timeout" in outcome else "")
+        return name.split("  # ")[0] + (" (timeout)" if "Timeout" in outcome else "")
     return "ctest failed"
 
 
