@@ -638,7 +638,23 @@ def render_report(mutants, results, equivalents, commit, out):
             f"({sum(seconds) / 3600:.2f} h in all, two shared cores, builds under the shared lock).",
         ]
     if not_run:
-        lines += ["", f"{not_run} mutants have not run yet; the sweep resumes where it stopped."]
+        by_file = {}
+        for mutant in mutants:
+            done, total = by_file.get(mutant.file, (0, 0))
+            by_file[mutant.file] = (done + (mutant.id in results), total + 1)
+        complete = [f for f, (done, total) in by_file.items() if done == total]
+        partial = [f"`{f}` ({done} of {total})" for f, (done, total) in by_file.items() if 0 < done < total]
+        untouched = [f"`{f}`" for f, (done, total) in by_file.items() if done == 0]
+        lines += [
+            "",
+            f"{not_run} mutants have not run yet; the sweep resumes where it stopped. Complete: "
+            + (", ".join(f"`{f}`" for f in complete) or "none")
+            + ". Part run: "
+            + (", ".join(partial) or "none")
+            + ". Not run: "
+            + (", ".join(untouched) or "none")
+            + ".",
+        ]
     lines += ["", "## Survivors", ""]
     if not survivors:
         lines.append("None.")
