@@ -94,6 +94,7 @@ TEST_F(GridLookupTest, KeepsEveryStepInItsOwnPrecision) {
 TEST_F(GridLookupTest, MissingNeighbourMakesThePointUnavailable) {
     EXPECT_EQ(Lookup(kGrid, 40, 7), 0.0f);  // between 35 °C and the missing 45 °C
     EXPECT_EQ(Lookup(kGrid, 45, 8), 0.0f);  // the 9 °C row has data, the 7 °C row none
+    EXPECT_EQ(Lookup(kGrid, 45, 6), 0.0f);  // the 5 °C row has data, the 7 °C row above none
 }
 
 TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
@@ -157,7 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ColumnOrderCase{"[20OAT], LWT, [10OAT], Remark", {"10", "20"}},
                     ColumnOrderCase{"LWT, [-5OAT], [-10OAT], [0OAT]", {"-10", "-5", "0"}},
                     // Same whole degree: the rule keeps the later one after the earlier.
-                    ColumnOrderCase{"LWT, [7_5OAT], [7_2OAT]", {"7.5", "7.2"}}, ColumnOrderCase{"LWT", {}}));
+                    ColumnOrderCase{"LWT, [7_5OAT], [7_2OAT]", {"7.5", "7.2"}},
+                    // The earlier one's whole degree equal to the later value, and just above it.
+                    ColumnOrderCase{"LWT, [7_5OAT], [7OAT]", {"7", "7.5"}},
+                    ColumnOrderCase{"LWT, [7_5OAT], [6_9OAT]", {"6.9", "7.5"}}, ColumnOrderCase{"LWT", {}}));
 
 TEST(NotAvailableCellTest, OnlyTheTextZeroMarksAMissingPoint) {
     EXPECT_TRUE(NotAvailableCell("0"));

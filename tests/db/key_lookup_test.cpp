@@ -164,5 +164,35 @@ TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
     EXPECT_EQ(StatementCount::count, 1);
 }
 
+// A run keeps a table's rows under the relation, the table's and the key
+// column's names and the key's bits: 89 characters of names fill that room
+// (with their two ends, the relation and the key), and longer names are asked
+// again each time, with the same answer.
+TEST(KeyLookupWithinARun, KeepsTheRowsOfNamesThatFillTheRoomAndNoLonger) {
+    const std::string key = "Highth";
+    struct Case {
+        size_t namesLength;  // table and key column together
+        int statements;      // for two reads at the same key
+    };
+    const std::vector<Case> cases = {{88, 1}, {89, 1}, {90, 2}};
+    std::string sql;
+    for (const Case& c : cases) {
+        const std::string table(c.namesLength - key.size(), 'T');
+        sql += "create table " + table + "(Highth REAL, Capacity REAL, PowerC REAL);";
+        sql += "insert into " + table + " values (0, 1.0, 1.0), (500, 0.98, 1.01);";
+    }
+    const StatementCount statements;
+    OpenedFixture opened(sql);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.namesLength);
+        const std::string table(c.namesLength - key.size(), 'T');
+        const PerformanceDatabase::RunScope run(opened.db);
+        StatementCount::count = 0;
+        EXPECT_EQ(LookupByKey(opened.db, 500, "Capacity", table, key), 0.98);
+        EXPECT_EQ(LookupByKey(opened.db, 500, "PowerC", table, key), 1.01);
+        EXPECT_EQ(StatementCount::count, c.statements);
+    }
+}
+
 }  // namespace
 }  // namespace keld

@@ -43,7 +43,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatSignificantTest,
                              SignificantCase{0.00123, 4, "0.00123"}, SignificantCase{0.018, 3, "0.0180"},
                              SignificantCase{0.5, 4, "0.5000"}, SignificantCase{0.00001, 4, "0.00001"},
                              SignificantCase{0.000004, 4, "0.00000"}, SignificantCase{0.09996, 3, "0.1000"},
-                             SignificantCase{0.99996, 4, "1.0000"}, SignificantCase{0.0, 4, "0.00000"},
+                             SignificantCase{0.99996, 4, "1.0000"}, SignificantCase{0.99994, 4, "0.9999"},
+                             SignificantCase{0.0, 4, "0.00000"},
+                             // Five digits in the five decimals from 0.1 on (the digits counted
+                             // on the value times 100000, before any rounding); exactly n digits
+                             // keep the five-decimal text and its rounding.
+                             SignificantCase{0.1, 4, "0.1000"}, SignificantCase{0.099999995, 4, "0.10000"},
+                             SignificantCase{0.012355, 4, "0.01235"},
                              // Large values keep every whole digit, no integer overflow.
                              SignificantCase{123456789012.7, 4, "123456789012"},
                              SignificantCase{1e15, 4, "1000000000000000"},

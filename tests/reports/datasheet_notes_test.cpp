@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -116,6 +117,28 @@ const NoteCase kNotes[] = {
      Named(At(test::HeatPumpInputs("QHK245GP5-LQE"), 10), "WOH245GP5-LQEE", "BREXAL"), OB1, OB2, "", D, CP,
      false},
     {"unknown series", Named(test::CentrifugalInputs(), "XYZ100"), "", "", "", "", "", false},
+    // The scope's limits allow 0.00001 for single-precision inputs: a float
+    // just inside the limit is within it, 0.000015 beyond it is not.
+    {"centrifugal a float below 12.8 °C", At(test::CentrifugalInputs(), std::nextafter(12.8f, 0.0f)), T1, T2,
+     "", "", "", true},
+    {"centrifugal at 12.799985 °C", At(test::CentrifugalInputs(), 12.799985f), OA1, OA2, "", "", "", false},
+    {"heat pump at 12.8 °C", At(test::HeatPumpInputs(), 12.8f), T1, T3, T4, "", "", true},
+    {"heat pump a float below 12.8 °C", At(test::HeatPumpInputs(), std::nextafter(12.8f, 0.0f)), T1, T3, T4,
+     "", "", true},
+    {"heat pump at 12.799985 °C", At(test::HeatPumpInputs(), 12.799985f), OB1, OB2, "", "", "", false},
+    {"heat pump at 52 °C", At(test::HeatPumpInputs(), 52), T1, T3, T4, "", "", true},
+    {"heat pump a float above 52 °C", At(test::HeatPumpInputs(), std::nextafter(52.0f, 99.0f)), T1, T3, T4,
+     "", "", true},
+    {"heat pump at 52.000015 °C", At(test::HeatPumpInputs(), 52.000015f), OB1, OB2, "", "", "", false},
+    {"heat pump leaving 2.22 °C", At(test::HeatPumpInputs(), 35, 2.22f), T1, T3, T4, "", "", true},
+    {"heat pump leaving a float below 2.22 °C", At(test::HeatPumpInputs(), 35, std::nextafter(2.22f, 0.0f)),
+     T1, T3, T4, "", "", true},
+    {"heat pump leaving 2.219985 °C", At(test::HeatPumpInputs(), 35, 2.219985f), OB1, OB2, "", "", "", false},
+    {"heat pump leaving 21.11 °C", At(test::HeatPumpInputs(), 35, 21.11f), T1, T3, T4, "", "", true},
+    {"heat pump leaving a float above 21.11 °C",
+     At(test::HeatPumpInputs(), 35, std::nextafter(21.11f, 99.0f)), T1, T3, T4, "", "", true},
+    {"heat pump leaving 21.110016 °C", At(test::HeatPumpInputs(), 35, 21.110016f), OB1, OB2, "", "", "",
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Units, CertificationNotes, ::testing::ValuesIn(kNotes),

@@ -63,6 +63,8 @@ TEST(CentrifugalChecks, LimitsAndMessages) {
         {"ambient a float above 44", [](auto& c) { c.coolingAmbientTemp = std::nextafter(44.0f, 99.0f); },
          nullptr, nullptr},
         {"ambient 44.0001", [](auto& c) { c.coolingAmbientTemp = 44.0001f; }, "Cooling", kAmbientCentrifugal},
+        {"ambient 44.000015, just beyond the margin", [](auto& c) { c.coolingAmbientTemp = 44.000015f; },
+         "Cooling", kAmbientCentrifugal},
         {"outlet a float above 15",
          [](auto& c) {
              c.coolingOutletTemp = std::nextafter(15.0f, 99.0f);
@@ -176,6 +178,66 @@ TEST(HeatPumpChecks, LimitsAndMessages) {
              c.coolingFlowEntered = true;
          },
          nullptr, nullptr},
+        // Each limit itself is kept.
+        {"heating ambient 50", [](auto& c) { c.heatingAmbientTemp = 50; }, nullptr, nullptr},
+        {"heating outlet 25",
+         [](auto& c) {
+             c.heatingOutletTemp = 25;
+             c.heatingInletTemp = 20;
+         },
+         nullptr, nullptr},
+        {"heating outlet 55",
+         [](auto& c) {
+             c.heatingOutletTemp = 55;
+             c.heatingInletTemp = 50;
+         },
+         nullptr, nullptr},
+        {"heating outlet 55.1",
+         [](auto& c) {
+             c.heatingOutletTemp = 55.1f;
+             c.heatingInletTemp = 50;
+         },
+         "Heating", "Please input the value of outlet temperature between 25 and 55"},
+        {"heating difference 10", [](auto& c) { c.heatingInletTemp = 35; }, nullptr, nullptr},
+        {"heating difference 10.1", [](auto& c) { c.heatingInletTemp = 34.9f; }, "Heating", kDifference},
+        {"fouling 0", [](auto& c) { c.foulingFactor = 0; }, nullptr, nullptr},
+        {"glycol 50", [](auto& c) { c.glycolPercent = 50; }, nullptr, nullptr},
+        {"cooling ambient -8", [](auto& c) { c.coolingAmbientTemp = -8; }, nullptr, nullptr},
+        {"cooling ambient -8.1", [](auto& c) { c.coolingAmbientTemp = -8.1f; }, "Cooling", ambientCooling},
+        {"water at 4 °C",
+         [](auto& c) {
+             c.coolingOutletTemp = 4;
+             c.coolingInletTemp = 9;
+         },
+         nullptr, nullptr},
+        {"glycol at -8 °C",
+         [](auto& c) {
+             c.fluidIsGlycol = true;
+             c.coolingOutletTemp = -8;
+             c.coolingInletTemp = -3;
+         },
+         nullptr, nullptr},
+        {"glycol at -8.1 °C",
+         [](auto& c) {
+             c.fluidIsGlycol = true;
+             c.coolingOutletTemp = -8.1f;
+             c.coolingInletTemp = -3;
+         },
+         "Cooling", "Please input the value of outlet temperature between -8 and 35"},
+        {"cooling outlet 35",
+         [](auto& c) {
+             c.coolingOutletTemp = 35;
+             c.coolingInletTemp = 40;
+         },
+         nullptr, nullptr},
+        {"cooling outlet 35.1",
+         [](auto& c) {
+             c.coolingOutletTemp = 35.1f;
+             c.coolingInletTemp = 40;
+         },
+         "Cooling", "Please input the value of outlet temperature between 4 and 35"},
+        {"cooling difference 10", [](auto& c) { c.coolingInletTemp = 17; }, nullptr, nullptr},
+        {"cooling difference 10.1", [](auto& c) { c.coolingInletTemp = 17.1f; }, "Cooling", kDifference},
     };
     RunCases(
         cases, "", [](SelectionPage& p) { p.clickScrew(); },
@@ -197,6 +259,18 @@ TEST(ScrewChillerChecks, LimitsAndMessages) {
         {"fouling 0.14", [](auto& c) { c.foulingFactor = 0.14f; }, "Gerneral Data", kFouling},
         {"altitude 1800.5", [](auto& c) { c.altitude = 1800.5f; }, "Gerneral Data", kAltitude},
         {"difference 20 is not checked", [](auto& c) { c.coolingInletTemp = 27; }, nullptr, nullptr},
+        // Each limit itself is kept.
+        {"ambient 50", [](auto& c) { c.coolingAmbientTemp = 50; }, nullptr, nullptr},
+        {"outlet -8 on enough glycol",
+         [](auto& c) {
+             c.coolingOutletTemp = -8;
+             c.glycolPercent = 25;
+         },
+         nullptr, nullptr},
+        {"outlet 35", [](auto& c) { c.coolingOutletTemp = 35; }, nullptr, nullptr},
+        {"glycol 50", [](auto& c) { c.glycolPercent = 50; }, nullptr, nullptr},
+        {"glycol -1", [](auto& c) { c.glycolPercent = -1; }, "Gerneral Data", kFluid},
+        {"fouling 0", [](auto& c) { c.foulingFactor = 0; }, nullptr, nullptr},
     };
     RunCases(
         cases, "BREXAL", [](SelectionPage& p) { p.clickScrew(); },
@@ -257,6 +331,30 @@ struct ScrewChillerGlycolCase {
     bool notice;
     bool switchedToGlycol;
 };
+
+// Below 4 °C a GV5 chiller needs glycol by whole degrees, rounded down:
+// each degree's first and last temperature.
+TEST(ScrewChillerChecks, GlycolMinimumByWholeDegreeBelowFour) {
+    const GlycolCase cases[] = {
+        {3.99f, 0, 10},  {3, 0, 10},      {2.99f, 0, 10},  {2, 0, 10},  {1.99f, 0, 15},  {1, 0, 15},
+        {0.99f, 0, 15},  {0, 0, 15},      {-0.01f, 0, 18}, {-1, 0, 18}, {-1.01f, 0, 18}, {-2, 0, 18},
+        {-2.01f, 0, 20}, {-3, 0, 20},     {-3.01f, 0, 20}, {-4, 0, 20}, {-4.01f, 0, 23}, {-5, 0, 23},
+        {-5.01f, 0, 23}, {-6, 0, 23},     {-6.01f, 0, 25}, {-7, 0, 25}, {-7.01f, 0, 25}, {-8, 0, 25},
+        {-2.5f, 19, 20}, {-2.5f, 20, 20}, {-2.5f, 21, 21},
+    };
+    for (const GlycolCase& c : cases) {
+        SCOPED_TRACE(c.leavingWater);
+        test::RecordingSink sink{test::SinkMode::Strict};
+        SelectionPage page(DecodeLaunchText("10BREXAL"), sink);  // a first digit 1: no notice
+        page.clickScrew();
+        ASSERT_TRUE(page.readControls());
+        page.conditions().coolingOutletTemp = c.leavingWater;
+        page.conditions().glycolPercent = c.glycolBefore;
+        EXPECT_TRUE(page.ValidateScrewInputs());
+        EXPECT_EQ(page.conditions().glycolPercent, c.glycolAfter);
+        EXPECT_TRUE(sink.take().empty());
+    }
+}
 
 TEST(ScrewChillerChecks, LowLeavingWaterRunsOnGlycol) {
     const ScrewChillerGlycolCase cases[] = {

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "db/database_error.h"
-#include "support/selection_fixture.h"
 #include "selection/pressure_drop.h"
+#include "support/selection_fixture.h"
 
 namespace keld::test {
 namespace {
@@ -66,6 +66,37 @@ TEST(Corrections, LowLeavingGlycolReadsTheGridsAt7) {
     conditions.glycolPercent = 0;
     ComputeScrewCorrections(fixture.db(), conditions, result);
     EXPECT_NEAR(result.capacityRatio, 0.5, kGridTolerance);
+}
+
+// Glycol from 4 °C up is an ordinary run: the grids at the leaving water and
+// no "waterout" factor; a glycol run just below 4 °C reads them at 7 °C.
+TEST(Corrections, LowLeavingGlycolStartsBelow4) {
+    const std::string grids = "DROP TABLE \"CapacityQHK\";\n" +
+                              GridSql("CapacityQHK", "1", {{"4", "35", "0.8"}, {"7", "35", "1.25"}});
+    RunFixture fixture(grids);
+    const struct {
+        float leavingWater;
+        double grid;         // the capacity grid where it is read
+        double waterFactor;  // "waterTem" capacity: 0.9 at 2 °C, 1 from 4 °C
+    } cases[] = {
+        {3.9f, 1.25, 0.9 + 0.1 * 1.9 / 2},
+        {4, 0.8, 1},
+        {4.1f, 0.8 + 0.45 * 0.1 / 3, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.leavingWater);
+        SelectionConditions conditions;
+        conditions.compressorType = 1;
+        conditions.unitType = 1;
+        conditions.fluidIsGlycol = true;
+        conditions.glycolPercent = 20;  // Fluid: capacity 0.98
+        conditions.coolingOutletTemp = c.leavingWater;
+        CorrectionResult result;
+        ComputeScrewCorrections(fixture.db(), conditions, result);
+        EXPECT_NEAR(result.capacityFactor, 0.98 * c.waterFactor, 1e-6);
+        EXPECT_NEAR(result.capacityRatio, c.grid * 0.98 * c.waterFactor, 1e-6);
+    }
+    EXPECT_TRUE(fixture.sink().take().empty());
 }
 
 TEST(Corrections, HeatingFieldsOnlyForHeatPumps) {
