@@ -28,12 +28,13 @@ public:
         return ::fstat(fd_, &status) == 0 && status.st_uid == ::geteuid();
     }
     bool stamp() const { return ::futimens(fd_, nullptr) == 0; }
-    // The whole block mapped, grown to its size first: a block left shorter
-    // by another writer would fault where the text is read.
+    // The whole block mapped, cut or grown to its size first: a block left
+    // shorter by another writer would fault where the text is read, and the
+    // program reads only a block of exactly its size.
     void* map() const {
         struct stat status {};
         if (::fstat(fd_, &status) != 0) return nullptr;
-        if (status.st_size < static_cast<off_t>(kLaunchBlockSize) &&
+        if (status.st_size != static_cast<off_t>(kLaunchBlockSize) &&
             ::ftruncate(fd_, kLaunchBlockSize) != 0) {
             return nullptr;
         }

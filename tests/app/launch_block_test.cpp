@@ -53,6 +53,16 @@ TEST_F(LaunchBlockTest, TextWrittenIsReadOnceAndTheBlockRemoved) {
     EXPECT_FALSE(BlockExists(name_));
 }
 
+// A block another writer left at any size is made the block's size again,
+// so that the program reads what the launcher wrote.
+TEST_F(LaunchBlockTest, TheLauncherWritesABlockOfExactlyItsSize) {
+    for (std::size_t left : {kLaunchBlockSize - 1, kLaunchBlockSize + 1, std::size_t{4096}}) {
+        WriteRawBlock(name_, std::string(left, 'x'));
+        ASSERT_EQ(WriteLaunchBlock(name_, "14BREXAL"), "");
+        EXPECT_EQ(ReadLaunchBlock(name_).text, "14BREXAL") << left;
+    }
+}
+
 TEST_F(LaunchBlockTest, WithoutALauncherTheTextIsEmpty) {
     const LaunchBlockText block = ReadLaunchBlock(name_);
     EXPECT_EQ(block.status, LaunchBlockText::Status::Read);
