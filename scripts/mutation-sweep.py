@@ -659,11 +659,13 @@ def render_report(mutants, results, equivalents, commit, out):
     if not survivors:
         lines.append("None.")
     else:
-        lines += ["| Id | Where | Change | Status | Why it stays |", "|---|---|---|---|---|"]
+        lines += ["| Id | Where | Change | Run at | Status | Why it stays |", "|---|---|---|---|---|---|"]
         for mutant, status, reason in sorted(survivors, key=lambda s: (s[0].file, s[0].line, s[0].col)):
             change = mutant.change.replace("|", "\\|")
+            run_at = results[mutant.id]["commit"][:8]
             lines.append(
-                f"| {mutant.id} | {mutant.file}:{mutant.line} | `{change}` | {status} | {reason or 'no test yet'} |"
+                f"| {mutant.id} | {mutant.file}:{mutant.line} | `{change}` | {run_at} | {status} | "
+                f"{reason or 'not killed at that commit'} |"
             )
     lines += [
         "",
