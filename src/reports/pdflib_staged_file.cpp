@@ -2,6 +2,7 @@
 #include "reports/pdflib_staged_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +60,23 @@ constexpr int kStagedSlots = 8;
 constexpr std::size_t kSlotBytes = 4096;
 char stagedPaths[kStagedSlots][kSlotBytes];
 volatile std::sig_atomic_t stagedInUse[kStagedSlots];
+
+// Holds back the signals that end keld-cli for the life of the object.
+class SignalsHeld {
+public:
+    SignalsHeld() {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) sigaddset(&ending, signal);
+        pthread_sigmask(SIG_BLOCK, &ending, &previous_);
+    }
+    ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
 
 int RegisterStaged(const std::string& path) {
     if (path.size() >= kSlotBytes) return -1;
@@ -178,6 +196,9 @@ bool StagedFile::create(const std::string& targetPath) {
 
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
+    // The file exists from mkstemp on; a signal before the handler knows of
+    // it would leave it behind. The ending signals wait until it is known.
+    const SignalsHeld held;
     const int fd = mkstemp(buffer.data());
     if (fd < 0) return refuseWithErrno(errno);
     fchmod(fd, replacesFile_ ? keptMode_ : NewFileMode());
