@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/lookups.h"
 #include "db/performance_database.h"
 #include "support/opened_fixture.h"

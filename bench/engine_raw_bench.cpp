@@ -17,7 +17,7 @@
 #include "db/cipher_settings.h"
 #include "db/performance_database.h"
 #include "sample_session.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "selection/run_selection.h"
 
 namespace keld {

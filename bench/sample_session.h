@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "selection/launch_parameters.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 
 namespace keld::bench {
 

@@ -48,3 +48,18 @@ function(keld_forbid_qt dir)
     endif()
   endforeach()
 endfunction()
+
+# keld_forbid_includes(dir regex reason): the configure step fails when a
+# file of `dir` includes a project header whose path matches `regex`, so a
+# layer cannot quietly start to depend on one above it.
+function(keld_forbid_includes dir regex reason)
+  file(GLOB_RECURSE files ${dir}/*.h ${dir}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "\"(${regex})")
+        message(FATAL_ERROR "${f}: ${line}: ${reason}")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

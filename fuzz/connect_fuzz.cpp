@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "selection/connect.h"
-#include "selection/module_table.h"
+#include "engine/connect.h"
+#include "engine/module_table.h"
 
 namespace {
 

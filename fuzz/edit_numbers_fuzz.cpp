@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "db/c_locale.h"
+#include "base/c_locale.h"
 #include "decimal_grammar.h"
 #include "fuzz_check.h"
-#include "selection/edit_numbers.h"
+#include "selection/page/edit_numbers.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "db/number_text.h"
+#include "base/number_text.h"
 #include "decimal_grammar.h"
 #include "fuzz_check.h"
-#include "selection/value_pairs.h"
+#include "engine/value_pairs.h"
 
 namespace {
 

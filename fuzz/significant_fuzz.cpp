@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "db/significant.h"
+#include "base/significant.h"
 #include "decimal_grammar.h"
 #include "fuzz_check.h"
 

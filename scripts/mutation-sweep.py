@@ -37,19 +37,19 @@ import sys
 import time
 from pathlib import Path
 
-# The rule files by folder. src/engine joins as soon as it exists (every .cpp
-# and .h in it); the reports folder contributes only the certification notes
-# and the text encoding, the database layer only its lookups and the
-# significant-figure rules.
+# The rule files by folder: every .cpp and .h of the engine and the
+# selection; the reports folder contributes only the certification notes
+# and the text encoding, the database layer only its lookups, the base only
+# the significant-figure rules.
 RULE_FOLDERS = {
     "src/engine": None,
     "src/selection": None,
+    "src/base": ["significant.cpp", "significant_rounding.cpp"],
     "src/db": [
         "grid_lookup.cpp",
         "key_lookup.cpp",
         "lookups.h",
         "oat_axis.cpp",
-        "significant.cpp",
     ],
     "src/reports": ["certification_notes.cpp", "text_encoding.cpp"],
 }
@@ -60,7 +60,7 @@ RULE_FOLDERS = {
 # not. A file maps to (pattern of the excluded lines or of the declaration
 # whose braces are excluded, why).
 DATA_LINES = {
-    "src/selection/module_table.cpp": (
+    "src/engine/module_table.cpp": (
         r"constexpr std::array<ModuleRating",
         "rated figures of the modules: catalogue data",
     ),
@@ -76,7 +76,7 @@ DATA_LINES = {
 
 # Whole files of numbers that name things rather than set limits.
 EXCLUDED_FILES = {
-    "src/selection/page_controls.h": "identifiers of the page's controls",
+    "src/selection/page/page_controls.h": "identifiers of the page's controls",
     "src/selection/result_columns.h": "the result list's column indexes, widths and captions",
 }
 
@@ -98,6 +98,7 @@ TEST_GROUPS = {
 FOLDER_TESTS = {
     "src/engine": ["selection", "selection_seeds", "reports"],
     "src/selection": ["selection", "selection_seeds", "reports"],
+    "src/base": ["db", "significant_seeds", "selection", "reports"],
     "src/db": ["db", "significant_seeds", "selection", "data", "reports"],
     "src/reports": ["text_encoding_seeds", "reports"],
 }
@@ -353,8 +354,8 @@ def rule_files(repo_root):
         directory = repo_root / folder
         if not directory.is_dir():
             continue
-        if names is None:
-            names = sorted(p.name for p in directory.iterdir() if p.suffix in (".cpp", ".h"))
+        if names is None:  # the whole folder, its subfolders (the page's) included
+            names = sorted(str(p.relative_to(directory)) for p in directory.rglob("*") if p.suffix in (".cpp", ".h"))
         files += [
             f"{folder}/{name}"
             for name in names

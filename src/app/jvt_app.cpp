@@ -5,7 +5,7 @@
 
 #include "app/launch_block.h"
 #include "db/performance_database.h"
-#include "db/program_identity.h"
+#include "base/program_identity.h"
 #include "ui/main_window/jvt_dlg.h"
 #include "ui/user_dialogs.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/instance_lock.h"
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 #include "selection/launch_parameters.h"
 #include "selection/selection_session.h"
 #include "ui/dialog_message_sink.h"

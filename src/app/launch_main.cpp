@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/launch_block.h"
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 
 namespace {
 

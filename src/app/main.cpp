@@ -10,7 +10,7 @@
 #include "app/jvt_app.h"
 #include "app/launch_block.h"
 #include "app/window_timing.h"
-#include "db/program_identity.h"
+#include "base/program_identity.h"
 #include "ui/desktop_dialogs.h"
 
 namespace {

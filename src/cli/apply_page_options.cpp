@@ -5,11 +5,11 @@
 
 #include "cli/error_text.h"
 #include "cli/usage_error.h"
-#include "selection/edit_numbers.h"
-#include "selection/field_normalisation.h"
-#include "selection/page_controls.h"
-#include "selection/page_edits.h"
-#include "selection/selection_page.h"
+#include "selection/page/edit_numbers.h"
+#include "selection/page/field_normalisation.h"
+#include "selection/page/page_controls.h"
+#include "selection/page/page_edits.h"
+#include "selection/page/selection_page.h"
 
 namespace keld::cli {
 namespace {

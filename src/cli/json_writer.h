@@ -9,7 +9,7 @@
 #include "cli/collecting_sink.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
-#include "selection/selection_conditions.h"
+#include "engine/selection_conditions.h"
 
 namespace keld::cli {
 

@@ -2,8 +2,8 @@
 #include "cli/listed_datasheet.h"
 
 #include "cli/selection_session.h"
-#include "db/module_directory.h"
-#include "db/program_identity.h"
+#include "base/module_directory.h"
+#include "base/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
 #include "selection/result_columns.h"

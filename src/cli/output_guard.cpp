@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 
 namespace keld::cli {
 

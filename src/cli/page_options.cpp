@@ -5,7 +5,7 @@
 
 #include "cli/error_text.h"
 #include "cli/usage_error.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 
 namespace keld::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include "cli/listed_datasheet.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
-#include "selection/selection_conditions.h"
+#include "engine/selection_conditions.h"
 
 namespace keld::cli {
 

@@ -5,7 +5,7 @@
 
 #include "cli/apply_page_options.h"
 #include "cli/error_text.h"
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 #include "selection/launch_parameters.h"
 
 namespace keld::cli {

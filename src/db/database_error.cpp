@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 
 namespace keld {
 namespace {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <memory>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/lookups.h"
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/oat_axis.h"
 #include "db/performance_database.h"
 #include "db/schema.h"

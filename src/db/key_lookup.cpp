@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "db/database_error.h"
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/lookups.h"
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "db/format_text.h"
-#include "db/number_text.h"
+#include "base/format_text.h"
+#include "base/number_text.h"
 #include "db/schema.h"
 
 namespace keld {

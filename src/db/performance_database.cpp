@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "db/cipher_settings.h"
-#include "db/format_text.h"
-#include "db/message_sink.h"
+#include "base/format_text.h"
+#include "base/message_sink.h"
 #include "db/recordset_writer.h"
 #include "db/statement_cache.h"
 

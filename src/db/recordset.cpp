@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "db/database_error.h"
-#include "db/format_text.h"
-#include "db/number_text.h"
+#include "base/format_text.h"
+#include "base/number_text.h"
 #include "db/recordset_writer.h"
 
 namespace keld {

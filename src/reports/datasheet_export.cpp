@@ -4,12 +4,12 @@
 #include <exception>
 #include <string>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "reports/datasheet.h"
 #include "reports/pdflib.h"
 #include "reports/report_context.h"
 #include "selection/launch_parameters.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 
 namespace keld {
 namespace {

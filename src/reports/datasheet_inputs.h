@@ -5,7 +5,7 @@
 #include <string>
 
 #include "selection/result_table.h"
-#include "selection/selection_conditions.h"
+#include "engine/selection_conditions.h"
 
 namespace keld {
 

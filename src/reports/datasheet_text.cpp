@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "db/number_text.h"
-#include "db/significant.h"
+#include "base/number_text.h"
+#include "base/significant.h"
 
 namespace keld {
 

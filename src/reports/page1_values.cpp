@@ -4,10 +4,10 @@
 #include <string>
 
 #include "db/database_error.h"
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
-#include "db/significant.h"
+#include "base/significant.h"
 #include "reports/datasheet_text.h"
 #include "reports/pdflib.h"
 #include "reports/report_database.h"

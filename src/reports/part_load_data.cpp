@@ -2,7 +2,7 @@
 #include "reports/part_load_data.h"
 
 #include "db/database_error.h"
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 #include "reports/datasheet_text.h"

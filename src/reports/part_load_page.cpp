@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reports/part_load_page.h"
 
-#include "db/format_text.h"
-#include "db/significant.h"
+#include "base/format_text.h"
+#include "base/significant.h"
 #include "reports/datasheet_text.h"
 #include "reports/mixed_text.h"
 #include "reports/part_load_data.h"

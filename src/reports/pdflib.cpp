@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "reports/pdflib_errors.h"
 #include "reports/pdflib_impl.h"
 

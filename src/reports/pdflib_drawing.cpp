@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "reports/pdflib.h"
 #include "reports/pdflib_impl.h"
 #include "reports/pdflib_jpeg.h"

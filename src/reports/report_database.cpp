@@ -2,7 +2,7 @@
 #include "reports/report_database.h"
 
 #include "db/database_error.h"
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
 
 namespace keld {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "db/format_text.h"
-#include "db/message_sink.h"
+#include "base/format_text.h"
+#include "base/message_sink.h"
 #include "reports/fitted_text.h"
 #include "reports/mixed_text.h"
 #include "reports/pdflib.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 
 namespace keld {
 

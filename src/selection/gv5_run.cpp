@@ -3,24 +3,24 @@
 #include <optional>
 #include <string>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/lookups.h"
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "db/recordset.h"
 #include "db/schema.h"
-#include "selection/candidate_query.h"
-#include "selection/connect.h"
-#include "selection/corrections.h"
+#include "engine/candidate_query.h"
+#include "engine/connect.h"
+#include "engine/corrections.h"
 #include "selection/model_names.h"
-#include "selection/pressure_drop.h"
+#include "engine/pressure_drop.h"
 #include "selection/pressure_drop_text.h"
 #include "selection/run_steps.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 #include "selection/series_runs.h"
-#include "selection/significant_rounding.h"
-#include "selection/unit_duty.h"
-#include "selection/water_flow.h"
+#include "base/significant_rounding.h"
+#include "engine/unit_duty.h"
+#include "engine/water_flow.h"
 
 namespace keld {
 namespace {

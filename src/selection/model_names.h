@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "selection/module_table.h"
+#include "engine/module_table.h"
 
 namespace keld {
 

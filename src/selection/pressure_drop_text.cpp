@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "db/format_text.h"
-#include "db/number_text.h"
-#include "db/significant.h"
-#include "selection/significant_rounding.h"
+#include "base/format_text.h"
+#include "base/number_text.h"
+#include "base/significant.h"
+#include "base/significant_rounding.h"
 
 namespace keld {
 namespace {

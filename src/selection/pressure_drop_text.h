@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "selection/value_pairs.h"
-#include "selection/water_flow.h"
+#include "engine/value_pairs.h"
+#include "engine/water_flow.h"
 
 namespace keld {
 

@@ -5,9 +5,9 @@
 
 #include "db/database_error.h"
 #include "db/lookups.h"
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 #include "selection/series_runs.h"
 
 namespace keld {

@@ -6,12 +6,12 @@
 #include <exception>
 
 #include "db/database_error.h"
-#include "db/format_text.h"
-#include "db/message_sink.h"
+#include "base/format_text.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "db/recordset.h"
-#include "db/significant.h"
-#include "selection/module_table.h"
+#include "base/significant.h"
+#include "engine/module_table.h"
 
 namespace keld {
 namespace {

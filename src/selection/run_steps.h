@@ -10,7 +10,7 @@
 #include "selection/model_result.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
-#include "selection/selection_conditions.h"
+#include "engine/selection_conditions.h"
 
 namespace keld {
 

@@ -9,7 +9,7 @@
 #include "selection/database_failure_sink.h"
 #include "selection/launch_parameters.h"
 #include "selection/run_selection.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 
 namespace keld {
 

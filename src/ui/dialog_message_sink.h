@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "ui/user_dialogs.h"
 
 namespace keld::ui {

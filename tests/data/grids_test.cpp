@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/lookups.h"
 #include "db/schema.h"
 #include "shipped_database.h"

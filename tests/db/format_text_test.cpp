@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Statements and figures are written without printf for the common
 // conversions; the text must be exactly printf's, digit for digit.
-#include "db/format_text.h"
+#include "base/format_text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "db/format_text.h"
-#include "db/number_text.h"
-#include "db/significant.h"
+#include "base/format_text.h"
+#include "base/number_text.h"
+#include "base/significant.h"
 
 namespace keld {
 namespace {

@@ -3,7 +3,7 @@
 // it through a symbolic link.
 #include <iostream>
 
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 
 int main() {
     std::cout << keld::ModuleDirectory() << '\n';

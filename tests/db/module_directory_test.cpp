@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "db/module_directory.h"
+#include "base/module_directory.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Numbers read from cells and edits: the value must be the one strtod reads,
 // to the last bit, whatever route the reader takes.
-#include "db/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 

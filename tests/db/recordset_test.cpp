@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "db/database_error.h"
-#include "db/format_text.h"
+#include "base/format_text.h"
 #include "db/performance_database.h"
 #include "support/opened_fixture.h"
 #include "support/recording_sink.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "db/significant.h"
+#include "base/significant.h"
 
 #include <gtest/gtest.h>
 

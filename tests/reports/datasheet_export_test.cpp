@@ -10,7 +10,7 @@
 
 #include "datasheet_fixture.h"
 #include "selection/result_columns.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 
 namespace keld {
 namespace {

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "selection/candidate_query.h"
-#include "selection/connect.h"
+#include "engine/candidate_query.h"
+#include "engine/connect.h"
 #include "selection/model_names.h"
-#include "selection/module_table.h"
-#include "selection/selection_conditions.h"
-#include "selection/value_pairs.h"
+#include "engine/module_table.h"
+#include "engine/selection_conditions.h"
+#include "engine/value_pairs.h"
 
 namespace keld {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <functional>
 
-#include "selection/page_controls.h"
-#include "selection/selection_page.h"
+#include "selection/page/page_controls.h"
+#include "selection/page/selection_page.h"
 #include "support/recording_sink.h"
 
 namespace keld {

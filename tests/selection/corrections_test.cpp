@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Which tables, columns and grid points the corrections and the pressure-drop
 // factors read, and in which order their failures surface.
-#include "selection/corrections.h"
+#include "engine/corrections.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 
 #include "db/database_error.h"
-#include "selection/pressure_drop.h"
+#include "engine/pressure_drop.h"
 #include "support/selection_fixture.h"
 
 namespace keld::test {

@@ -2,8 +2,8 @@
 // Leaving a field: what the user sees afterwards, and what the record holds.
 #include <gtest/gtest.h>
 
-#include "selection/page_controls.h"
-#include "selection/selection_page.h"
+#include "selection/page/page_controls.h"
+#include "selection/page/selection_page.h"
 #include "support/recording_sink.h"
 
 namespace keld {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "support/selection_fixture.h"
 
 namespace keld {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "selection/launch_parameters.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "support/fixture_database.h"
 #include "support/selection_fixture.h"
 

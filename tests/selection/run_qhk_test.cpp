@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/selection_fixture.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 
 namespace keld::test {
 namespace {

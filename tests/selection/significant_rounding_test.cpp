@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The shown value a run goes on with is worked out without its text for the
 // usual magnitudes; it must be the very double that reading the text gives.
-#include "selection/significant_rounding.h"
+#include "base/significant_rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <random>
 #include <vector>
 
-#include "db/number_text.h"
-#include "db/significant.h"
+#include "base/number_text.h"
+#include "base/significant.h"
 
 namespace keld {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The permitted-flow test at the ends of a unit's range, and the rating
 // points at which the rated flows stand in for the formula.
-#include "selection/water_flow.h"
+#include "engine/water_flow.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 
 namespace keld::test {
 

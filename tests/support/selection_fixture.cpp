@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "selection/launch_parameters.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 
 namespace keld::test {
 namespace {

@@ -17,9 +17,9 @@
 #include <tuple>
 
 #include "db/performance_database.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "selection/run_selection.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 #include "support/recording_sink.h"
 #include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "db/message_sink.h"
+#include "base/message_sink.h"
 #include "db/performance_database.h"
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "selection/run_selection.h"
-#include "selection/selection_page.h"
+#include "selection/page/selection_page.h"
 #include "support/recording_sink.h"
 #include "ui/page/header_ctrl_cl.h"
 #include "ui/page/multi_header_list.h"

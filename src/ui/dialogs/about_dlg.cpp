@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "db/program_identity.h"
+#include "base/program_identity.h"
 #include "ui/controls/pictures.h"
 #include "ui/dialog_units.h"
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "db/program_identity.h"
+#include "base/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "selection/selection_session.h"
 #include "ui/page/keld_select.h"

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"
 #include "ui/dialog_units.h"

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <map>
 
-#include "selection/page_observer.h"
-#include "selection/selection_page.h"
+#include "selection/page/page_observer.h"
+#include "selection/page/selection_page.h"
 
 class QComboBox;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 #include "ui/page/keld_select.h"
 
 namespace keld::ui {

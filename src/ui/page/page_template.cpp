@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "selection/page_controls.h"
+#include "selection/page/page_controls.h"
 
 namespace keld::ui {
 namespace {
