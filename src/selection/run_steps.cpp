@@ -11,6 +11,7 @@
 #include "db/performance_database.h"
 #include "db/recordset.h"
 #include "base/significant.h"
+#include "base/significant_rounding.h"
 #include "engine/module_table.h"
 
 namespace keld {
@@ -79,14 +80,6 @@ RunOutcome WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
     return ListEffect::Replaced;
 }
 
-double ReadRatedFigure(const Recordset& unit, const std::string& column) {
-    const double figure = unit.ReadFieldNumber(column);
-    if (std::isfinite(figure)) return figure;
-    throw DatabaseError(database_error_code::kTypeMismatch,
-                        FormatText("The field \"%s\" holds \"%s\", which is not a number.", column.c_str(),
-                                   unit.ReadFieldText(column).c_str()));
-}
-
 void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected) {
     ShowNameList(messages, rejected.flow, ":Water flow is beyond range");
 }
@@ -106,12 +99,12 @@ ModelResult& AddResultRow(ResultTable& results, int row, const std::string& show
     return record;
 }
 
-void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, double inletTempUsed,
-                       double shownFlow) {
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, const UnitPerformance& unit) {
+    record.figures = unit;
     record.coolingAmbientTemp = conditions.coolingAmbientTemp;
     record.coolingOutletTemp = conditions.coolingOutletTemp;
-    record.coolingInletTemp = static_cast<float>(inletTempUsed);
-    record.coolingWaterFlow = static_cast<float>(shownFlow);
+    record.coolingInletTemp = static_cast<float>(unit.coolingInletTemp);
+    record.coolingWaterFlow = static_cast<float>(RoundSignificant4(unit.coolingFlow));
     record.altitude = static_cast<std::int32_t>(conditions.altitude);
     record.foulingFactor = conditions.foulingFactor;
     record.coolingCapacityRequired = conditions.coolingCapacityRequired;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/unit_performance.h"
 #include "selection/model_result.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
@@ -54,13 +55,6 @@ bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::s
 RunOutcome WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
                           const std::function<void(const Recordset& unit)>& evaluate);
 
-// A rated figure of a unit row ("capacity", "Power", "capacity7", "Power7"):
-// the number its text begins with, as the list shows it. A number beyond the
-// range of a real is no more a figure than a text without one; it raises
-// DatabaseError like any unreadable field, so the walk ends with "Read data
-// Error".
-double ReadRatedFigure(const Recordset& unit, const std::string& column);
-
 // The names of the candidates a run leaves out, each followed by ",".
 struct RejectedUnits {
     std::string envelope;      // stored names, outside the operating envelope
@@ -85,11 +79,11 @@ using ResultCells = std::vector<std::pair<int, std::string>>;
 ModelResult& AddResultRow(ResultTable& results, int row, const std::string& shownName,
                           const ResultCells& cells);
 
-// Fills the fields every run writes into a row's record: the cooling duty as
-// used (inlet and flow as shown), altitude in whole metres, fouling, required
-// capacity, tolerance and whether the chilled-water flow was entered.
-void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, double inletTempUsed,
-                       double shownFlow);
+// Fills the fields every run writes into a row's record: the unit's figures,
+// the cooling duty as used (inlet and flow as shown), altitude in whole
+// metres, fouling, required capacity, tolerance and whether the chilled-water
+// flow was entered.
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, const UnitPerformance& unit);
 
 // Column 15: the altitude to 4 significant digits when above 0, else "0".
 std::string AltitudeCell(const SelectionConditions& conditions);
