@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/module_table.h"
+
 #include <cstdint>
 
 namespace keld {
@@ -37,5 +39,12 @@ struct SelectionConditions {
     bool coolingFlowEntered = false;  // the flow is typed, the inlet computed
     bool heatingFlowEntered = false;
 };
+
+// The series a duty selects from: a centrifugal compressor the QTK chillers,
+// a screw heat pump (unit type 1) the QHK units, a screw chiller the GV5 units.
+inline Series SeriesOf(const SelectionConditions& conditions) {
+    if (conditions.compressorType == 0) return Series::Qtk;
+    return conditions.unitType == 1 ? Series::Qhk : Series::Gv5;
+}
 
 }  // namespace keld

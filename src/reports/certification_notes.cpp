@@ -106,7 +106,7 @@ void CertificationNotes::note(NoteLine line, const std::string& text) {
 }
 
 void CertificationNotes::draw() {
-    std::string name = report_.cell(column::kModel);
+    std::string name = report_.inputs.modelName;
     const bool secondBrand = report_.secondBrand();
     if (Contains(name, "QTK") || Contains(name, "WOTA")) {
         if (secondBrand) ReplaceAll(name, "WOTA", "QTK");

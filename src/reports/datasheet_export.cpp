@@ -30,7 +30,8 @@ void SetDocumentInformation(PDFlib& pdf, const std::string& brand) {
 DatasheetInputs InputsFor(const ExportRequest& request, int row) {
     SelectionPage& page = request.page;
     DatasheetInputs inputs;
-    inputs.row = page.results().row(row);
+    inputs.modelName = page.results().cell(row, column::kModel);
+    if (const ModelResult* record = page.results().recordOfRow(row)) inputs.figures = record->figures;
     inputs.conditions = page.conditions();
     inputs.brand = page.launch().Brand;
     inputs.moduleDirectory = request.moduleDirectory;

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "selection/result_table.h"
 #include "engine/selection_conditions.h"
+#include "engine/unit_performance.h"
 
 namespace keld {
 
@@ -33,7 +33,8 @@ CalendarDate LocalDate();
 // Everything the two pages print about the marked unit, copied out of the
 // page and the application so the drawing owns what it reads.
 struct DatasheetInputs {
-    ResultTable::Row row;            // the 22 cells of the marked result row
+    std::string modelName;           // the marked row's model, as the list shows it
+    UnitPerformance figures;         // the marked row's figures
     SelectionConditions conditions;  // the page's inputs, restored from that row
     std::string brand;               // "BREXAL" or "Norvex"
     std::string moduleDirectory;     // the program's directory, where the JPEG files lie

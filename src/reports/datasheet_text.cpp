@@ -18,11 +18,6 @@ bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-double CellNumber(std::string_view text) {
-    const double value = LeadingNumber(text);
-    return std::isfinite(value) ? value : 0;
-}
-
 std::string CanonicalModelName(std::string name, bool secondBrand) {
     if (!secondBrand) return name;
     ReplaceAll(name, "WOTA", "QTK");
@@ -45,16 +40,23 @@ std::string EscapeSqlQuotes(std::string_view name) {
 
 namespace {
 
+// The drop a text begins with; 0 when it begins with none or with one that
+// is not finite.
+double DropNumber(std::string_view text) {
+    const double value = LeadingNumber(text);
+    return std::isfinite(value) ? value : 0;
+}
+
 std::string OnePressureDrop(std::string_view part) {
     if (part == "-") return "-";
-    return FormatSignificant(CellNumber(part), 3);
+    return FormatSignificant(DropNumber(part), 3);
 }
 
 }  // namespace
 
 std::string PressureDropText(std::string_view text) {
     const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos) return FormatSignificant(CellNumber(text), 3);
+    if (slash == std::string_view::npos) return FormatSignificant(DropNumber(text), 3);
     return OnePressureDrop(text.substr(0, slash)) + "/" + OnePressureDrop(text.substr(slash + 1));
 }
 

@@ -11,11 +11,6 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
 
 bool Contains(std::string_view text, std::string_view part);
 
-// A result-list cell or database text read as a decimal number: the longest
-// leading part that reads as one (after leading blanks), 0 when there is none
-// or it is not finite. The runs wrote the cells; an empty cell reads 0.
-double CellNumber(std::string_view text);
-
 // The stored (first-brand) name of a model shown in the result list. For
 // BREXAL the shown prefixes WOTA, WOH and WOQ go back to QTK, QHK and QSK and
 // the appended "E" of the screw names is dropped; Norvex names pass unchanged.

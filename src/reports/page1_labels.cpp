@@ -105,7 +105,7 @@ void DrawPage1Labels(ReportContext& report, const ReportFonts& fonts) {
     const UnitKind kind = UnitKindOf(report.inputs.conditions);
     const UnitTexts texts = TextsOf(kind);
     pdf.show_xy(texts.evaporatorType, left, report.RowBaseline(17));
-    pdf.show_xy(CondenserType(kind, report.cell(column::kModel)), middle, report.RowBaseline(17));
+    pdf.show_xy(CondenserType(kind, report.inputs.modelName), middle, report.RowBaseline(17));
     pdf.show_xy("Type", right, report.RowBaseline(17));
     if (report.inputs.conditions.glycolPercent > 0.00001) {
         pdf.show_xy(texts.evaporatorName, 442, report.RowBaseline(17));

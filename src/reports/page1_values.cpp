@@ -8,11 +8,12 @@
 #include "db/performance_database.h"
 #include "db/schema.h"
 #include "base/significant.h"
+#include "base/significant_rounding.h"
 #include "reports/datasheet_text.h"
 #include "reports/pdflib.h"
 #include "reports/report_database.h"
 #include "reports/report_drawing.h"
-#include "selection/result_columns.h"
+#include "selection/pressure_drop_text.h"
 
 namespace keld {
 namespace {
@@ -60,7 +61,7 @@ private:
     void show(const std::string& text, float x, int row) {
         ShowText(pdf_, text, x, report_.RowBaseline(row));
     }
-    double cellNumber(int column) const { return CellNumber(report_.cell(column)); }
+    const UnitPerformance& figures() const { return report_.inputs.figures; }
     Recordset& unitRow() { return report_.database.CurrentRecordset(); }
 
     ReportContext& report_;
@@ -71,7 +72,7 @@ private:
 void Page1Values::draw() {
     const ReportFonts fonts = LookUpReportFonts(pdf_, kChineseMapPage);
     pdf_.setfont(fonts.helvetica, 8);
-    const std::string& shownName = report_.cell(column::kModel);
+    const std::string& shownName = report_.inputs.modelName;
     show(shownName, 132, 5);
 
     const std::string storedName = CanonicalModelName(shownName, report_.secondBrand());
@@ -108,24 +109,25 @@ WaterRating Page1Values::readWaterRating() {
 
 void Page1Values::drawSelectionParameters(const WaterRating& rating) {
     const SelectionConditions& conditions = report_.inputs.conditions;
-    const double capacity = cellNumber(column::kCoolingCapacity);
-    const double power = cellNumber(column::kCoolingPower);
+    // The figures as the list shows them, to 4 significant digits.
+    const double capacity = RoundSignificant4(figures().coolingCapacity);
+    const double power = RoundSignificant4(figures().coolingPower);
     show(S4(capacity), kValueColumn1, 9);
     show(S4(power), kValueColumn1, 10);
     show(S4(EfficiencyRatio(capacity, power)), kValueColumn1, 11);
     show(FormatText("%.1f", conditions.coolingAmbientTemp), kValueColumn1, 13);
-    show(FormatText("%.2f/%.2f", cellNumber(column::kCoolingInletTemp), conditions.coolingOutletTemp),
+    show(FormatText("%.2f/%.2f", figures().coolingInletTemp, conditions.coolingOutletTemp),
          kValueColumn1, 14);
 
     if (conditions.unitType == 1) {
-        const double heating = cellNumber(column::kHeatingCapacity);
-        const double heatingPower = cellNumber(column::kHeatingPower);
+        const double heating = RoundSignificant4(figures().heatingCapacity);
+        const double heatingPower = RoundSignificant4(figures().heatingPower);
         show(S4(heating), kValueColumn2, 9);
         show(S4(heatingPower), kValueColumn2, 10);
         show(S4(EfficiencyRatio(heating, heatingPower)), kValueColumn2, 11);
-        show(S4(cellNumber(column::kHeatingFlow)), kValueColumn2, 12);
+        show(S4(RoundSignificant4(figures().heatingFlow)), kValueColumn2, 12);
         show(FormatText("%.1f", conditions.heatingAmbientTemp), kValueColumn2, 13);
-        show(FormatText("%.2f/%.2f", cellNumber(column::kHeatingInletTemp), conditions.heatingOutletTemp),
+        show(FormatText("%.2f/%.2f", figures().heatingInletTemp, conditions.heatingOutletTemp),
              kValueColumn2, 14);
     } else {
         for (int row = 9; row <= 14; ++row) show("-", kValueColumn2, row);
@@ -157,8 +159,8 @@ void Page1Values::drawUnitData(const WaterRating& rating) {
     drawCondenser();
     drawPhysicalAndElectrical();
 
-    show(S4(cellNumber(column::kCoolingFlow)), kValueColumn1, 12);
-    show(PressureDropText(report_.cell(column::kPressureDrop)), kValueColumn1, 19);
+    show(S4(RoundSignificant4(figures().coolingFlow)), kValueColumn1, 12);
+    show(PressureDropText(PressureDropCell(SeriesOf(conditions), figures().pressureDrops)), kValueColumn1, 19);
 }
 
 void Page1Values::drawEvaporatorWaterColumn(const WaterRating& rating, const std::string& size) {
@@ -180,11 +182,9 @@ void Page1Values::drawCondenser() {
     show(FormatText("%.1f", row.ReadFieldDouble(schema::kExcelFan)), kValueColumn2, 19);  // 10⁴ m³/h
     show(S4(row.ReadFieldDouble(schema::kExcelFanPower)), kValueColumn2, 20);
 
-    // The run wrote "0" for a site at sea level and four digits otherwise.
-    std::string altitude = report_.cell(column::kAltitude);
-    const double metres = cellNumber(column::kAltitude);
-    if (altitude.empty() || altitude.front() != '0') altitude = S4(metres);
-    show(metres < 0.00001 ? std::string("0.0000") : altitude, kValueColumn2, 21);
+    // The site's altitude in whole metres, as the run used it.
+    const double metres = report_.inputs.conditions.altitude;
+    show(metres < 0.00001 ? std::string("0.0000") : S4(metres), kValueColumn2, 21);
 }
 
 void Page1Values::drawPhysicalAndElectrical() {

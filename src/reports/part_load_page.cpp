@@ -72,7 +72,7 @@ void PartLoadPage::draw() {
         pdf_.show_xy("IPLV(GB) is based on GB/T 18430.1", 65, y(617));
     }
 
-    const std::string storedName = CanonicalModelName(report_.cell(column::kModel), report_.secondBrand());
+    const std::string storedName = CanonicalModelName(report_.inputs.modelName, report_.secondBrand());
     const PartLoadData data = ReadPartLoadData(report_, storedName, conditions.partLoadStandard);
     drawPoints(data);
     if (ahri) drawNplvBox(data.nplv);

@@ -39,7 +39,6 @@ struct ReportContext {
     float RowLine(int k) const { return geometry::kGridTop - static_cast<float>(k * RowPitch); }
     float RowBaseline(int k) const { return RowLine(k) + geometry::kBaselineAboveLine; }
 
-    const std::string& cell(int column) const { return inputs.row[static_cast<std::size_t>(column)]; }
     bool secondBrand() const;
 };
 

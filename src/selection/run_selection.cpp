@@ -15,8 +15,11 @@ namespace {
 
 RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
     const SelectionConditions& conditions = page.conditions();
-    if (conditions.compressorType == 0) return RunQtkSelection(page, db);
-    if (conditions.unitType == 1) return RunQhkSelection(page, db);
+    switch (SeriesOf(conditions)) {
+        case Series::Qtk: return RunQtkSelection(page, db);
+        case Series::Qhk: return RunQhkSelection(page, db);
+        case Series::Gv5: break;
+    }
     return RunGv5Selection(page, db);
 }
 

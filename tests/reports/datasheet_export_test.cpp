@@ -143,14 +143,13 @@ protected:
     // A centrifugal row computed at 10 °C ambient, while the page now shows 35 °C.
     void addRowComputedAt10Degrees() {
         ResultTable& results = page.results();
-        const DatasheetInputs cells = test::CentrifugalInputs();
-        results.insertRow(0, cells.row[column::kModel]);
-        for (int c = 1; c < column::kRecordId; ++c)
-            results.setCell(0, c, cells.row[static_cast<std::size_t>(c)]);
+        const DatasheetInputs unit = test::CentrifugalInputs();
+        results.insertRow(0, unit.modelName);
         const unsigned id = results.createRecord();
         results.setCell(0, column::kRecordId, ResultTable::RecordIdText(id));
         ModelResult& record = *results.recordOfRow(0);
-        record.modelName = cells.row[column::kModel];
+        record.modelName = unit.modelName;
+        record.figures = unit.figures;
         record.coolingAmbientTemp = 10;
         record.coolingInletTemp = 12;
         record.coolingOutletTemp = 7;

@@ -70,10 +70,8 @@ DatasheetInputs BaseInputs(const std::string& model) {
     inputs.moduleDirectory = BuildFolder();
     inputs.buildDate = "2022/11/30";
     inputs.printDate = {2024, 3, 7};
-    inputs.row[column::kModel] = model;
-    inputs.row[column::kAltitude] = "0";
-    inputs.row[column::kCoolingInletTemp] = "12.00";
-    inputs.row[column::kRecordId] = "1";
+    inputs.modelName = model;
+    inputs.figures.coolingInletTemp = 12.0;
     return inputs;
 }
 
@@ -81,12 +79,12 @@ DatasheetInputs BaseInputs(const std::string& model) {
 
 DatasheetInputs CentrifugalInputs(const std::string& model) {
     DatasheetInputs inputs = BaseInputs(model);
-    inputs.row[column::kCoolingCapacity] = "459.2";
-    inputs.row[column::kCoolingPower] = "135.5";
-    inputs.row[column::kCoolingFlow] = "22.07";
-    inputs.row[column::kRatedCapacity] = "459.2";
-    inputs.row[column::kRatedPower] = "135.5";
-    inputs.row[column::kPressureDrop] = "61.8";
+    inputs.figures.coolingCapacity = 459.2;
+    inputs.figures.coolingPower = 135.5;
+    inputs.figures.coolingFlow = 22.07;
+    inputs.figures.ratedCapacity = 459.2;
+    inputs.figures.ratedPower = 135.5;
+    inputs.figures.pressureDrops = {61.8};
     return inputs;
 }
 
@@ -94,10 +92,10 @@ DatasheetInputs ScrewChillerInputs(const std::string& model) {
     DatasheetInputs inputs = BaseInputs(model);
     inputs.conditions.compressorType = 1;
     inputs.conditions.unitType = 0;
-    inputs.row[column::kCoolingCapacity] = "1135";
-    inputs.row[column::kCoolingPower] = "349.2";
-    inputs.row[column::kCoolingFlow] = "54.30";
-    inputs.row[column::kPressureDrop] = "71.04";
+    inputs.figures.coolingCapacity = 1135;
+    inputs.figures.coolingPower = 349.2;
+    inputs.figures.coolingFlow = 54.30;
+    inputs.figures.pressureDrops = {71.04};
     return inputs;
 }
 
@@ -105,14 +103,15 @@ DatasheetInputs HeatPumpInputs(const std::string& model) {
     DatasheetInputs inputs = BaseInputs(model);
     inputs.conditions.compressorType = 1;
     inputs.conditions.unitType = 1;
-    inputs.row[column::kCoolingCapacity] = "480.5";
-    inputs.row[column::kCoolingPower] = "150.2";
-    inputs.row[column::kCoolingFlow] = "23.10";
-    inputs.row[column::kHeatingCapacity] = "530.8";
-    inputs.row[column::kHeatingPower] = "171.3";
-    inputs.row[column::kHeatingFlow] = "25.52";
-    inputs.row[column::kHeatingInletTemp] = "40.00";
-    inputs.row[column::kPressureDrop] = "52.35";
+    inputs.figures.hasHeating = true;
+    inputs.figures.coolingCapacity = 480.5;
+    inputs.figures.coolingPower = 150.2;
+    inputs.figures.coolingFlow = 23.10;
+    inputs.figures.heatingCapacity = 530.8;
+    inputs.figures.heatingPower = 171.3;
+    inputs.figures.heatingFlow = 25.52;
+    inputs.figures.heatingInletTemp = 40.0;
+    inputs.figures.pressureDrops = {52.35};
     return inputs;
 }
 

@@ -69,7 +69,7 @@ DatasheetInputs At(DatasheetInputs inputs, float ambient, float leaving = 7.0f) 
 }
 
 DatasheetInputs Named(DatasheetInputs inputs, const char* shownName, const char* brand = "Norvex") {
-    inputs.row[column::kModel] = shownName;
+    inputs.modelName = shownName;
     inputs.brand = brand;
     return inputs;
 }

@@ -205,13 +205,13 @@ TEST_P(DatasheetBranch, TypeTextsAndValueColumnsFollowTheUnit) {
 
 DatasheetInputs Brexal(DatasheetInputs inputs, const char* shownName) {
     inputs.brand = "BREXAL";
-    inputs.row[column::kModel] = shownName;
+    inputs.modelName = shownName;
     return inputs;
 }
 
-DatasheetInputs AtSite(DatasheetInputs inputs, float fouling, const char* altitudeCell) {
+DatasheetInputs AtSite(DatasheetInputs inputs, float fouling, float altitude) {
     inputs.conditions.foulingFactor = fouling;
-    inputs.row[column::kAltitude] = altitudeCell;
+    inputs.conditions.altitude = altitude;
     return inputs;
 }
 
@@ -268,13 +268,17 @@ const BranchCase kBranches[] = {
     {"BREXAL two-module heat pump looked up by its stored name",
      [] {
          DatasheetInputs inputs = Brexal(test::HeatPumpInputs("QHK245GP5-LQE"), "WOH245GP5-LQEE");
-         inputs.row[column::kPressureDrop] = "-/48.44";
+         // the left module carries almost no water: its drop is below 1 kPa
+         inputs.figures.pressureDrops = {0.5, 48.44};
          return inputs;
      }(),
      {{"WOH245GP5-LQEE", 132, 687}, {"-/48.4", 172, 463}, {"4/5", 172, 479}, {"SSC120+SSC125", 172, 351}}},
     {"clean tubes at altitude",
-     AtSite(test::CentrifugalInputs(), 0.0f, "1500"),
+     AtSite(test::CentrifugalInputs(), 0.0f, 1500),
      {{"0.000", 172, 431}, {"1500", 337, 431}}},
+    {"one metre above sea level, the lowest site the sheet writes as a height",
+     AtSite(test::CentrifugalInputs(), 0.018f, 1),
+     {{"1.000", 337, 431}}},
     {"a model name with a quote",
      test::CentrifugalInputs("QTK9'9GN5-LQE"),
      {{"QTK9'9GN5-LQE", 132, 687}, {"KTC099", 172, 351}, {"190", 172, 255}}},

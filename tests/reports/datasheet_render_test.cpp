@@ -18,8 +18,8 @@ TEST(DatasheetRenders, EachSheetRendersToTwoPictures) {
 
     DatasheetInputs brexalHeatPump = test::WithGlycol(test::HeatPumpInputs("QHK245GP5-LQE"), 20);
     brexalHeatPump.brand = "BREXAL";
-    brexalHeatPump.row[column::kModel] = "WOH245GP5-LQEE";
-    brexalHeatPump.row[column::kPressureDrop] = "-/48.44";
+    brexalHeatPump.modelName = "WOH245GP5-LQEE";
+    brexalHeatPump.figures.pressureDrops = {0.5, 48.44};
     brexalHeatPump.texts = {"上海浦东机场 T3 Cooling", "Acme HVAC Ltd.", "机场集团", "CH-07/B"};
 
     DatasheetInputs gbChiller = test::CentrifugalInputs();

@@ -46,15 +46,6 @@ TEST(EscapeSqlQuotes, DoublesEverySingleQuote) {
     EXPECT_EQ(EscapeSqlQuotes("'; drop table x; --'"), "''; drop table x; --''");
 }
 
-TEST(CellNumber, ReadsTheLeadingNumberAndZeroOtherwise) {
-    EXPECT_DOUBLE_EQ(CellNumber("459.2"), 459.2);
-    EXPECT_DOUBLE_EQ(CellNumber(" 12.00"), 12.0);
-    EXPECT_DOUBLE_EQ(CellNumber("45.3/38.1"), 45.3);
-    EXPECT_DOUBLE_EQ(CellNumber(""), 0.0);
-    EXPECT_DOUBLE_EQ(CellNumber("-"), 0.0);
-    EXPECT_DOUBLE_EQ(CellNumber("1e999"), 0.0);
-}
-
 TEST(TextEncoding, HelveticaTextBecomesWinAnsiWithQuestionMarksForTheRest) {
     EXPECT_EQ(Utf8ToWinAnsi("380V/3Ph/50Hz"), "380V/3Ph/50Hz");
     EXPECT_EQ(Utf8ToWinAnsi("35 °C"),
