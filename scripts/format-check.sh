@@ -18,7 +18,8 @@ fi
 
 files=$(mktemp)
 report=$(mktemp)
-trap 'rm -f "$files" "$report"' EXIT
+failures=$(mktemp)
+trap 'rm -f "$files" "$report" "$failures"' EXIT
 trap 'exit 130' INT TERM
 
 if [ $# -gt 0 ]; then
@@ -41,19 +42,24 @@ count=$(tr -cd '\0' <"$files" | wc -c)
 status=0
 xargs -0 -r clang-format --dry-run --Werror --style=file:.clang-format <"$files" 2>"$report" || status=$?
 
-# clang-format reports each change it would make as
-# "FILE:LINE:COLUMN: error: code should be clang-formatted [...]", followed by
-# the line and a caret; a file's lines come in order. Gathered here into one
-# line per file.
-unformatted=$(awk '
+# clang-format reports each change it would make in three lines:
+# "FILE:LINE:COLUMN: error: code should be clang-formatted [...]", the source
+# line and a caret; a file's changes come in order. They are gathered into one
+# line per file; anything else it wrote (an unreadable file, a broken
+# .clang-format) goes to $failures.
+unformatted=$(awk -v failures="$failures" '
+    skip > 0 { skip--; next }
     match($0, /:[0-9]+:[0-9]+: error: code should be clang-formatted/) {
+        skip = 2
         file = substr($0, 1, RSTART - 1)
         split(substr($0, RSTART + 1), place, ":")
         if ((file SUBSEP place[1]) in seen) next
         seen[file, place[1]] = 1
         if (!(file in lines)) { order[++n] = file; lines[file] = place[1] }
         else { lines[file] = lines[file] ", " place[1]; several[file] = 1 }
+        next
     }
+    { print > failures }
     END {
         for (i = 1; i <= n; i++)
             print order[i] ": " ((order[i] in several) ? "lines " : "line ") lines[order[i]]
@@ -65,11 +71,13 @@ if [ -n "$unformatted" ]; then
     bad=$(echo "$unformatted" | wc -l)
     echo "format-check: $bad of $count files not formatted as .clang-format asks;" \
         "format them with: clang-format -i FILE..."
-    exit 1
 fi
-if [ "$status" -ne 0 ]; then
-    cat "$report" >&2
+if [ "$status" -ne 0 ] && { [ -s "$failures" ] || [ -z "$unformatted" ]; }; then
+    # A broken .clang-format is reported once for every file: the first few
+    # lines tell it.
+    head -n 12 "$failures" >&2
     echo "format-check: clang-format failed (status $status)" >&2
     exit 2
 fi
+[ -z "$unformatted" ] || exit 1
 echo "format-check: $count files checked, every one formatted as .clang-format asks"
