@@ -42,15 +42,17 @@ count=$(tr -cd '\0' <"$files" | wc -c)
 status=0
 xargs -0 -r clang-format --dry-run --Werror --style=file:.clang-format <"$files" 2>"$report" || status=$?
 
-# clang-format reports each change it would make in three lines:
+# clang-format reports each change it would make as
 # "FILE:LINE:COLUMN: error: code should be clang-formatted [...]", the source
-# line and a caret; a file's changes come in order. They are gathered into one
+# line and, unless that line holds characters beyond ASCII, a caret under the
+# column; a file's changes come in order. They are gathered into one
 # line per file; anything else it wrote (an unreadable file, a broken
 # .clang-format) goes to $failures.
 unformatted=$(awk -v failures="$failures" '
-    skip > 0 { skip--; next }
+    sourceLine { sourceLine = 0; caretLine = 1; next }
+    caretLine { caretLine = 0; if ($0 ~ /^[ \t]*\^[ ~]*$/) next }
     match($0, /:[0-9]+:[0-9]+: error: code should be clang-formatted/) {
-        skip = 2
+        sourceLine = 1
         file = substr($0, 1, RSTART - 1)
         split(substr($0, RSTART + 1), place, ":")
         if ((file SUBSEP place[1]) in seen) next
