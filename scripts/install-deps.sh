@@ -8,8 +8,9 @@ set -eu
 # The window draws "Arial" as Liberation Sans and its Chinese texts with
 # WenQuanYi Micro Hei, and opens datasheets through xdg-open; Xvfb gives the
 # window's benchmark and pictures (bench/window_timing.py,
-# scripts/window-screens.sh) a real X server.
-packages="cmake ninja-build g++ pkg-config
+# scripts/window-screens.sh) a real X server. clang-format checks the
+# sources against the committed .clang-format (scripts/format-check.sh).
+packages="cmake ninja-build g++ pkg-config clang-format
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
