@@ -12,7 +12,7 @@
 
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
-#include "cli/usage_error.h"
+#include "session/usage_error.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -66,10 +66,10 @@ void CheckColumnsAndDuties(const std::string& text) {
         while (reader.next(record)) {
             try {
                 columns.readDuty(record, std::string("BREXAL"), duty);
-            } catch (const keld::cli::UsageError&) {
+            } catch (const keld::UsageError&) {
             }
         }
-    } catch (const keld::cli::UsageError&) {
+    } catch (const keld::UsageError&) {
     }
 }
 
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Records records;
     try {
         records = Read(text, separator, fault);
-    } catch (const keld::cli::UsageError&) {
+    } catch (const keld::UsageError&) {
         return 0;
     }
     CheckColumnsAndDuties(text);

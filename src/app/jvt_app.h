@@ -8,7 +8,7 @@
 #include "app/instance_lock.h"
 #include "base/module_directory.h"
 #include "selection/launch_parameters.h"
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
 #include "ui/dialog_message_sink.h"
 
 namespace keld::ui {

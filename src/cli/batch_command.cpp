@@ -18,8 +18,8 @@
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
 #include "cli/schedule_results.h"
-#include "cli/selection_session.h"
-#include "cli/usage_error.h"
+#include "session/selection_session.h"
+#include "session/usage_error.h"
 #include "reports/pdflib_staged_file.h"
 
 namespace keld::cli {
@@ -216,7 +216,7 @@ public:
         try {
             columns.readDuty(record, options_.page.launch, duty_);
             result.tag = duty_.tag;
-            session_.startDuty(duty_.options);
+            session_.startRequest(duty_.options);
         } catch (const UsageError& error) {
             result.tag = duty_.tag;
             result.error = error.what();
@@ -226,7 +226,7 @@ public:
             return false;
         }
         try {
-            result.list = session_.runSelection();
+            result.list = session_.runSelection().list;
             if (session_.databaseFailed()) {
                 report(result, "an error marred the run; its messages are in the results");
                 done = false;
@@ -251,7 +251,7 @@ public:
         }
         result.conditions = &session_.page().conditions();
         result.rows = &session_.page().results();
-        result.messages = &session_.sink().messages();
+        result.messages = &session_.collected().messages();
         results_.writeDuty(result);
         return done;
     }
@@ -286,7 +286,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     SelectionSession session(options.page);
     if (!session.openDatabase()) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
-        for (const auto& message : session.sink().messages()) {
+        for (const auto& message : session.collected().messages()) {
             std::cerr << '[' << message.caption << "] " << message.text << '\n';
         }
         return kExitFailed;

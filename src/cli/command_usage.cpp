@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_usage.h"
 
-#include "cli/page_options.h"
+#include "session/page_options.h"
 #include "cli/schedule_duty.h"
 
 namespace keld::cli {

@@ -10,8 +10,8 @@
 #include "cli/json_writer.h"
 #include "cli/listed_datasheet.h"
 #include "cli/output_guard.h"
-#include "cli/selection_session.h"
-#include "cli/usage_error.h"
+#include "session/selection_session.h"
+#include "session/usage_error.h"
 
 namespace keld::cli {
 namespace {
@@ -91,9 +91,9 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
         // A script that asked for JSON reads the database's message there,
         // with no file written and no model listed.
         if (options.json) {
-            WriteJson(std::cout, options, DatasheetOutcome{}, session.sink().messages());
+            WriteJson(std::cout, options, DatasheetOutcome{}, session.collected().messages());
         } else {
-            for (const auto& message : session.sink().messages()) {
+            for (const auto& message : session.collected().messages()) {
                 std::cerr << '[' << message.caption << "] " << message.text << '\n';
             }
         }
@@ -101,15 +101,15 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
     }
     // Without --json the message boxes are part of the readable output, in
     // the order they are shown.
-    if (!options.json) session.sink().echoTo(&std::cout);
+    if (!options.json) session.collected().echoTo(&std::cout);
 
     session.runSelection();
     const DatasheetOutcome outcome = WriteListedDatasheet(session, options.model, options.texts, options.out);
-    session.reportDatabaseFailures();
+    ReportDatabaseFailures(session);
     if (!outcome.failure.empty()) std::cerr << "keld-cli: " << outcome.failure << '\n';
     const int exitCode = outcome.failure.empty() ? kExitDone : kExitFailed;
     if (options.json) {
-        WriteJson(std::cout, options, outcome, session.sink().messages());
+        WriteJson(std::cout, options, outcome, session.collected().messages());
     } else if (exitCode == kExitDone) {
         std::cout << "Datasheet of " << options.model << " written to " << options.out << '\n';
     }

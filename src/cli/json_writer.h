@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/collecting_sink.h"
+#include "session/collecting_sink.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
 #include "engine/selection_conditions.h"

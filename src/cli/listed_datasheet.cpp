@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/listed_datasheet.h"
 
-#include "cli/selection_session.h"
+#include "session/selection_session.h"
 #include "base/module_directory.h"
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
@@ -39,7 +39,7 @@ DatasheetOutcome WriteListedDatasheet(SelectionSession& session, const std::opti
 
     PDFlib pdf;
     const ExportRequest request{
-        pdf, session.page(), session.database(), session.sink(), ModuleDirectory(), kBuildDate, texts, path};
+        pdf, session.page(), session.database(), session.collected(), ModuleDirectory(), kBuildDate, texts, path};
     const ExportResult result = ExportDatasheet(request);
     outcome.written = result.status == ExportStatus::Written;
     // A figure the database could not give, in the run or on the sheet,

@@ -7,9 +7,11 @@
 
 #include "reports/datasheet_inputs.h"
 
-namespace keld::cli {
-
+namespace keld {
 class SelectionSession;
+}
+
+namespace keld::cli {
 
 // What came of writing the datasheet of a unit the selection listed.
 struct DatasheetOutcome {

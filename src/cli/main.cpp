@@ -15,12 +15,12 @@
 #include "cli/exit_codes.h"
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
-#include "cli/usage_error.h"
+#include "session/usage_error.h"
 #include "reports/pdflib_staged_file.h"
 
 namespace {
 
-using keld::cli::UsageError;
+using keld::UsageError;
 
 struct Command {
     const char* name;
@@ -38,14 +38,14 @@ bool AsksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"
 // keld-cli help [COMMAND]
 int PrintHelp(const std::vector<std::string>& args) {
     if (args.size() > 2)
-        throw UsageError("help takes one command, not " + keld::cli::Quoted(args[1]) + " and " +
-                         keld::cli::Quoted(args[2]));
+        throw UsageError("help takes one command, not " + keld::Quoted(args[1]) + " and " +
+                         keld::Quoted(args[2]));
     if (args.size() == 1) {
         std::cout << keld::cli::ProgramUsage();
         return keld::cli::kExitDone;
     }
     const std::string usage = keld::cli::CommandUsage(args[1]);
-    if (usage.empty()) throw UsageError("there is no command " + keld::cli::Quoted(args[1]));
+    if (usage.empty()) throw UsageError("there is no command " + keld::Quoted(args[1]));
     std::cout << usage;
     return keld::cli::kExitDone;
 }
@@ -67,7 +67,7 @@ int Run(std::vector<std::string> args) {
         }
         return command.run(args);
     }
-    throw UsageError("unknown command " + keld::cli::Quoted(name));
+    throw UsageError("unknown command " + keld::Quoted(name));
 }
 
 // Ctrl+C, a closed terminal, kill or a reader of the output that went away

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "cli/error_text.h"
-#include "cli/usage_error.h"
+#include "session/usage_error.h"
 
 namespace keld::cli {
 namespace {

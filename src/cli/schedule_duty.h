@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/page_options.h"
+#include "session/page_options.h"
 #include "cli/schedule_reader.h"
 
 namespace keld::cli {

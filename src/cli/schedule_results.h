@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/collecting_sink.h"
+#include "session/collecting_sink.h"
 #include "cli/listed_datasheet.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"

@@ -6,9 +6,9 @@
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
-#include "cli/selection_session.h"
+#include "session/selection_session.h"
 #include "cli/table_printer.h"
-#include "cli/usage_error.h"
+#include "session/usage_error.h"
 
 namespace keld::cli {
 
@@ -27,7 +27,7 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     if (!opened) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
         if (!json) {
-            for (const auto& message : session.sink().messages()) {
+            for (const auto& message : session.collected().messages()) {
                 std::cerr << '[' << message.caption << "] " << message.text << '\n';
             }
             return kExitFailed;
@@ -38,15 +38,15 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     }
     // Without --json the message boxes are part of the readable output, in
     // the order the run shows them, ahead of the table.
-    if (!json) session.sink().echoTo(&std::cout);
-    const ListEffect effect = opened ? session.runSelection() : ListEffect::Kept;
+    if (!json) session.collected().echoTo(&std::cout);
+    const ListEffect effect = opened ? session.runSelection().list : ListEffect::Kept;
     if (json) {
-        WriteSelectionJson(std::cout, session.page().conditions(), session.sink().messages(), effect,
+        WriteSelectionJson(std::cout, session.page().conditions(), session.collected().messages(), effect,
                            session.page().results());
     } else {
         PrintResultTable(std::cout, session.page().results());
     }
-    if (opened) session.reportDatabaseFailures();
+    if (opened) ReportDatabaseFailures(session);
     return !opened || session.databaseFailed() ? kExitFailed : kExitDone;
 }
 

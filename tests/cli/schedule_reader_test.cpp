@@ -7,7 +7,7 @@
 
 #include <sstream>
 
-#include "cli/usage_error.h"
+#include "session/usage_error.h"
 
 namespace keld::cli {
 namespace {

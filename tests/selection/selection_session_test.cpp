@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
 #include "ui/dialog_message_sink.h"
 #include "ui/main_window/jvt_dlg.h"
 #include "window_recording_dialogs.h"

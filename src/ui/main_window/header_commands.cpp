@@ -7,7 +7,7 @@
 
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
 #include "ui/page/keld_select.h"
 #include "ui/user_dialogs.h"
 

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "selection/launch_parameters.h"
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
 #include "ui/controls/button_st.h"
 #include "ui/controls/jazz_up_tell_tale_button.h"
 #include "ui/controls/pictures.h"

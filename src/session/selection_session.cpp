@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "selection/selection_session.h"
+#include "session/selection_session.h"
+
+#include "base/module_directory.h"
+#include "session/apply_page_options.h"
 
 #include <utility>
 
@@ -11,6 +14,12 @@ SelectionSession::SelectionSession(const LaunchParameters& launch, MessageSink& 
       page_(std::in_place, launch, messages),
       database_(databaseMessages_),
       databasePath_(std::move(databasePath)) {}
+
+SelectionSession::SelectionSession(const PageOptions& request)
+    : SelectionSession(DecodeLaunchText(request.launch.value_or("")), collected_,
+                       request.database.value_or(DatabasePathIn(ModuleDirectory()))) {
+    ApplyPageOptions(*page_, request);
+}
 
 bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePath_); }
 
@@ -32,6 +41,12 @@ void SelectionSession::startNewPage(const LaunchParameters& launch) {
     databaseMessages_.forgetFailures();
     runEndedByError_ = false;
     runErrors_.clear();
+}
+
+void SelectionSession::startRequest(const PageOptions& request) {
+    collected_.clear();
+    startNewPage(DecodeLaunchText(request.launch.value_or("")));
+    ApplyPageOptions(*page_, request);
 }
 
 }  // namespace keld

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "cli/apply_page_options.h"
+#include "session/apply_page_options.h"
 
 #include <string>
 
-#include "cli/error_text.h"
-#include "cli/usage_error.h"
+#include "base/quoted_text.h"
+#include "session/usage_error.h"
 #include "selection/page/edit_numbers.h"
 #include "selection/page/field_normalisation.h"
 #include "selection/page/page_controls.h"
 #include "selection/page/page_edits.h"
 #include "selection/page/selection_page.h"
 
-namespace keld::cli {
+namespace keld {
 namespace {
 
 // The configuration the page is in, in the words of its radios and list.
@@ -91,4 +91,4 @@ void ApplyPageOptions(SelectionPage& page, const PageOptions& options) {
     }
 }
 
-}  // namespace keld::cli
+}  // namespace keld

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "cli/page_options.h"
+#include "session/page_options.h"
 
 #include <algorithm>
 
-#include "cli/error_text.h"
-#include "cli/usage_error.h"
+#include "base/quoted_text.h"
+#include "session/usage_error.h"
 #include "selection/page/page_controls.h"
 
-namespace keld::cli {
+namespace keld {
 namespace {
 
 // The circuits whose inlet and flow exclude each other: the page computes
@@ -123,4 +123,4 @@ const char* PageOptionsUsage() {
            "  --standard ahri|gb\n";
 }
 
-}  // namespace keld::cli
+}  // namespace keld

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "db/performance_database.h"
-#include "selection/database_failure_sink.h"
+#include "session/collecting_sink.h"
+#include "session/database_failure_sink.h"
+#include "session/page_options.h"
 #include "selection/launch_parameters.h"
 #include "selection/run_selection.h"
 #include "selection/page/selection_page.h"
@@ -24,6 +26,11 @@ public:
     // The page starts in its default state for `launch`; the database is not
     // opened yet.
     SelectionSession(const LaunchParameters& launch, MessageSink& messages, std::string databasePath);
+    // A session for one request without a user to show the messages to: the
+    // page of its launch text with its options applied, on its database
+    // (--database, or the file beside the program); every message box is kept
+    // in collected(). Raises UsageError as ApplyPageOptions does.
+    explicit SelectionSession(const PageOptions& request);
 
     // Opens the database file read-only. On failure the database's own
     // description has been shown and false is returned.
@@ -41,13 +48,22 @@ public:
     // yet. A schedule of duties runs one after another this way; what referred
     // to the previous page no longer does.
     void startNewPage(const LaunchParameters& launch);
+    // The next request on the same open database: a fresh page for its launch
+    // text with its options applied, as the request constructor does, and no
+    // messages collected yet. Raises
+    // UsageError as ApplyPageOptions does; the request's database is not
+    // looked at.
+    void startRequest(const PageOptions& request);
 
     SelectionPage& page() { return *page_; }
     PerformanceDatabase& database() { return database_; }
     MessageSink& messages() { return messages_; }
+    // The messages of a session made for a request, in order.
+    CollectingSink& collected() { return collected_; }
     const std::string& databasePath() const { return databasePath_; }
 
 private:
+    CollectingSink collected_;
     MessageSink& messages_;
     DatabaseFailureSink databaseMessages_{messages_};
     std::optional<SelectionPage> page_;

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace keld::cli {
+namespace keld {
 
 // Wrong usage of the command line; its text goes to stderr and the program
 // ends with kExitUsage.
@@ -23,4 +23,4 @@ private:
     std::string option_;
 };
 
-}  // namespace keld::cli
+}  // namespace keld

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace keld::cli {
+namespace keld {
 
 // One value option and the page edit it types into.
 struct ValueOption {
@@ -47,4 +47,4 @@ std::vector<std::string> PageOptionNames();
 // The usage lines of the page options.
 const char* PageOptionsUsage();
 
-}  // namespace keld::cli
+}  // namespace keld

@@ -7,7 +7,7 @@
 
 #include "base/message_sink.h"
 
-namespace keld::cli {
+namespace keld {
 
 // The message boxes of a command-line run: kept in order, and, when an echo
 // stream is set, also printed there as "[caption] text" the moment they are
@@ -43,4 +43,4 @@ private:
     std::ostream* echo_ = nullptr;
 };
 
-}  // namespace keld::cli
+}  // namespace keld

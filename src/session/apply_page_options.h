@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/page_options.h"
+#include "session/page_options.h"
 
 namespace keld {
-class SelectionPage;
-}
 
-namespace keld::cli {
+class SelectionPage;
 
 // Puts the options on a page built with their launch text, as a user would:
 // compressor type (with its interlocks), fluid, glycol percentage, standard,
@@ -19,4 +17,4 @@ namespace keld::cli {
 // configuration; restating the value such a control already shows is fine.
 void ApplyPageOptions(SelectionPage& page, const PageOptions& options);
 
-}  // namespace keld::cli
+}  // namespace keld
