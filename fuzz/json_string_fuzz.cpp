@@ -13,7 +13,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "cli/json_writer.h"
+#include "session/selection_json.h"
 #include "fuzz_check.h"
 #include "utf8_oracle.h"
 
@@ -69,7 +69,7 @@ std::optional<std::string> ReadJsonString(std::string_view json) {
 }
 
 void CheckString(std::string_view text) {
-    const std::string json = keld::cli::JsonString(text);
+    const std::string json = keld::JsonString(text);
     FUZZ_REQUIRE(keld::fuzz::IsWellFormedUtf8(json));
     const std::optional<std::string> read = ReadJsonString(json);
     FUZZ_REQUIRE(read.has_value());
@@ -77,7 +77,7 @@ void CheckString(std::string_view text) {
 }
 
 void CheckNumber(float value) {
-    const std::string json = keld::cli::JsonNumber(value);
+    const std::string json = keld::JsonNumber(value).dump();
     if (!std::isfinite(value)) {
         FUZZ_REQUIRE(json == "null");
         return;

@@ -13,7 +13,7 @@ set -eu
 packages="cmake ninja-build g++ pkg-config clang-format
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
-libgtest-dev libgmock-dev libbenchmark-dev
+libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins
 fonts-liberation2 fonts-wqy-microhei xdg-utils xvfb"

@@ -249,8 +249,7 @@ public:
             results_.writeDuty(result);
             return false;
         }
-        result.conditions = &session_.page().conditions();
-        result.rows = &session_.page().results();
+        result.page = &session_.page();
         result.messages = &session_.collected().messages();
         results_.writeDuty(result);
         return done;

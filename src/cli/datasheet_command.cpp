@@ -7,7 +7,7 @@
 
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/json_writer.h"
+#include "session/selection_json.h"
 #include "cli/listed_datasheet.h"
 #include "cli/output_guard.h"
 #include "session/selection_session.h"
@@ -62,18 +62,13 @@ DatasheetOptions ParseOptions(const std::vector<std::string>& args) {
 
 void WriteJson(std::ostream& out, const DatasheetOptions& options, const DatasheetOutcome& outcome,
                const std::vector<CollectingSink::Message>& messages) {
-    out << "{\n  \"file\": " << (outcome.written ? JsonString(options.out) : std::string("null"));
-    out << ",\n  \"model\": " << JsonString(options.model);
-    out << ",\n  \"complete\": " << (outcome.complete ? "true" : "false");
-    out << ",\n  \"models\": [";
-    for (std::size_t i = 0; i < outcome.models.size(); ++i)
-        out << (i == 0 ? "" : ", ") << JsonString(outcome.models[i]);
-    out << "],\n  \"messages\": [";
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        out << (i == 0 ? "\n    " : ",\n    ") << "{\"caption\": " << JsonString(messages[i].caption)
-            << ", \"text\": " << JsonString(messages[i].text) << '}';
-    }
-    out << (messages.empty() ? "]" : "\n  ]") << "\n}\n";
+    keld::WriteJson(out, Json{
+                       {"file", outcome.written ? Json(options.out) : Json(nullptr)},
+                       {"model", options.model},
+                       {"complete", outcome.complete},
+                       {"models", outcome.models},
+                       {"messages", MessagesJson(messages)},
+                   });
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/json_writer.h"
+#include "selection/page/selection_page.h"
+#include "session/selection_json.h"
 #include "selection/result_columns.h"
 
 namespace keld::cli {
@@ -52,9 +53,10 @@ CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator) : out_
 
 void CsvScheduleResults::writeDuty(const DutyResult& duty) {
     const std::string messages = MessagesCell(duty);
-    const int rowCount = duty.rows == nullptr ? 0 : duty.rows->rowCount();
+    const ResultTable* rows = duty.page == nullptr ? nullptr : &duty.page->results();
+    const int rowCount = rows == nullptr ? 0 : rows->rowCount();
     if (rowCount == 0) writeLine(duty, nullptr, 0, messages);
-    for (int r = 0; r < rowCount; ++r) writeLine(duty, duty.rows, r, r == 0 ? messages : std::string());
+    for (int r = 0; r < rowCount; ++r) writeLine(duty, rows, r, r == 0 ? messages : std::string());
 }
 
 void CsvScheduleResults::writeLine(const DutyResult& duty, const ResultTable* rows, int row,
@@ -104,25 +106,24 @@ void CsvScheduleResults::writeTextCell(const std::string& text) {
 JsonScheduleResults::JsonScheduleResults(std::ostream& out) : out_(out) { out_ << '['; }
 
 void JsonScheduleResults::writeDuty(const DutyResult& duty) {
-    out_ << (first_ ? "\n{\n" : ",\n{\n");
+    out_ << (first_ ? "\n" : ",\n");
     first_ = false;
-    out_ << "  \"tag\": " << JsonString(duty.tag) << ",\n  \"line\": " << duty.line << ",\n";
+    Json object{{"tag", duty.tag}, {"line", duty.line}};
     if (!duty.error.empty()) {
-        out_ << "  \"error\": {\"column\": "
-             << (duty.errorColumn.empty() ? std::string("null") : JsonString(duty.errorColumn))
-             << ", \"text\": " << JsonString(duty.error) << "}\n}";
-        return;
+        object["error"] = Json{{"column", duty.errorColumn.empty() ? Json(nullptr) : Json(duty.errorColumn)},
+                               {"text", duty.error}};
+    } else {
+        object.update(SelectionMembers(*duty.page, *duty.messages, duty.list));
+        if (duty.datasheet) {
+            const DatasheetOutcome& sheet = duty.datasheet->outcome;
+            object["datasheet"] = Json{
+                {"file", sheet.written ? Json(duty.datasheet->path) : Json(nullptr)},
+                {"complete", sheet.complete},
+                {"failure", sheet.failure.empty() ? Json(nullptr) : Json(sheet.failure)},
+            };
+        }
     }
-    WriteSelectionMembers(out_, *duty.conditions, *duty.messages, duty.list, *duty.rows);
-    if (duty.datasheet) {
-        const DatasheetOutcome& sheet = duty.datasheet->outcome;
-        out_ << ",\n  \"datasheet\": {\"file\": "
-             << (sheet.written ? JsonString(duty.datasheet->path) : std::string("null"))
-             << ", \"complete\": " << (sheet.complete ? "true" : "false")
-             << ", \"failure\": " << (sheet.failure.empty() ? std::string("null") : JsonString(sheet.failure))
-             << '}';
-    }
-    out_ << "\n}";
+    WriteJsonObject(out_, object);
 }
 
 void JsonScheduleResults::finish() { out_ << (first_ ? "]\n" : "\n]\n"); }

@@ -13,6 +13,10 @@
 #include "selection/run_selection.h"
 #include "engine/selection_conditions.h"
 
+namespace keld {
+class SelectionPage;
+}
+
 namespace keld::cli {
 
 // The datasheet written for a duty, when datasheets were asked for.
@@ -30,8 +34,7 @@ struct DutyResult {
     std::string error;
     std::string errorColumn;
     // A duty that ran: its page after the run and its message boxes in order.
-    const SelectionConditions* conditions = nullptr;
-    const ResultTable* rows = nullptr;
+    SelectionPage* page = nullptr;
     const std::vector<CollectingSink::Message>* messages = nullptr;
     ListEffect list = ListEffect::Kept;
     std::optional<DutyDatasheet> datasheet;

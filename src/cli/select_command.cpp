@@ -5,7 +5,7 @@
 
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/json_writer.h"
+#include "session/selection_json.h"
 #include "session/selection_session.h"
 #include "cli/table_printer.h"
 #include "session/usage_error.h"
@@ -41,8 +41,7 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     if (!json) session.collected().echoTo(&std::cout);
     const ListEffect effect = opened ? session.runSelection().list : ListEffect::Kept;
     if (json) {
-        WriteSelectionJson(std::cout, session.page().conditions(), session.collected().messages(), effect,
-                           session.page().results());
+        WriteJson(std::cout, SelectionMembers(session.page(), session.collected().messages(), effect));
     } else {
         PrintResultTable(std::cout, session.page().results());
     }

@@ -49,12 +49,16 @@ void ComputeQtkCorrections(PerformanceDatabase& db, const SelectionConditions& c
                            CorrectionResult& result) {
     CorrectionLookup lookup(db, conditions);
     // Each factor is read in the order written, glycol first.
-    double glycolPower = lookup.glycol(schema::kCorrectionPowerC, kWaterGlycolPercent);
-    double foulingPower = lookup.fouling(schema::kCorrectionPowerC);
-    result.powerFactor = glycolPower * (foulingPower * lookup.altitude(schema::kCorrectionPowerC));
-    double glycolCapacity = lookup.glycol(schema::kCorrectionCapacity, kWaterGlycolPercent);
-    double foulingCapacity = lookup.fouling(schema::kCorrectionCapacity);
-    result.capacityFactor = glycolCapacity * (foulingCapacity * lookup.altitude(schema::kCorrectionCapacity));
+    const double glycolPower = lookup.glycol(schema::kCorrectionPowerC, kWaterGlycolPercent);
+    const double foulingPower = lookup.fouling(schema::kCorrectionPowerC);
+    const double altitudePower = lookup.altitude(schema::kCorrectionPowerC);
+    result.powerFactor = glycolPower * (foulingPower * altitudePower);
+    const double glycolCapacity = lookup.glycol(schema::kCorrectionCapacity, kWaterGlycolPercent);
+    const double foulingCapacity = lookup.fouling(schema::kCorrectionCapacity);
+    const double altitudeCapacity = lookup.altitude(schema::kCorrectionCapacity);
+    result.capacityFactor = glycolCapacity * (foulingCapacity * altitudeCapacity);
+    result.cooling = {altitudeCapacity, altitudePower, foulingCapacity, foulingPower,
+                      glycolCapacity,   glycolPower,   1.0,             1.0};
 
     const float oat = conditions.coolingAmbientTemp;
     const float lwt = conditions.coolingOutletTemp;
@@ -77,14 +81,16 @@ void ComputeScrewCorrections(PerformanceDatabase& db, const SelectionConditions&
     }
 
     const int glycolPercent = conditions.glycolPercent;
-    double foulingPower = lookup.fouling(schema::kCorrectionPowerC);
-    double altitudePower = lookup.altitude(schema::kCorrectionPowerC);
-    result.powerFactor =
-        foulingPower * altitudePower * lookup.glycol(schema::kCorrectionPowerC, glycolPercent) * lowPower;
-    double foulingCapacity = lookup.fouling(schema::kCorrectionCapacity);
-    double altitudeCapacity = lookup.altitude(schema::kCorrectionCapacity);
-    result.capacityFactor = foulingCapacity * altitudeCapacity *
-                            lookup.glycol(schema::kCorrectionCapacity, glycolPercent) * lowCapacity;
+    const double foulingPower = lookup.fouling(schema::kCorrectionPowerC);
+    const double altitudePower = lookup.altitude(schema::kCorrectionPowerC);
+    const double glycolPower = lookup.glycol(schema::kCorrectionPowerC, glycolPercent);
+    result.powerFactor = foulingPower * altitudePower * glycolPower * lowPower;
+    const double foulingCapacity = lookup.fouling(schema::kCorrectionCapacity);
+    const double altitudeCapacity = lookup.altitude(schema::kCorrectionCapacity);
+    const double glycolCapacity = lookup.glycol(schema::kCorrectionCapacity, glycolPercent);
+    result.capacityFactor = foulingCapacity * altitudeCapacity * glycolCapacity * lowCapacity;
+    result.cooling = {altitudeCapacity, altitudePower, foulingCapacity, foulingPower,
+                      glycolCapacity,   glycolPower,   lowCapacity,     lowPower};
 
     const bool gv5Run = conditions.unitType == 0 && conditions.compressorType == 1;
     const std::string capacityGrid = gv5Run ? schema::kCapacityQskGv5 : schema::kCapacityQhk;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/json_writer.h"
+#include "session/selection_json.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace keld::cli {
+namespace keld {
 namespace {
 
 TEST(JsonWriter, StringsEscapeQuotesBackslashesAndControlCharacters) {
@@ -44,16 +44,16 @@ TEST(JsonWriter, BytesThatAreNoUtf8BecomeReplacementCharacters) {
 }
 
 TEST(JsonWriter, RealsReadBackAsTheSameFloat) {
-    EXPECT_EQ(JsonNumber(22.07f), "22.07");
-    EXPECT_EQ(JsonNumber(0.018f), "0.018");
-    EXPECT_EQ(JsonNumber(-8.0f), "-8");
-    EXPECT_EQ(JsonNumber(-0.0f), "0");
-    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::quiet_NaN()), "null");
-    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()), "null");
+    EXPECT_EQ(JsonNumber(22.07f).dump(), "22.07");
+    EXPECT_EQ(JsonNumber(0.018f).dump(), "0.018");
+    EXPECT_EQ(JsonNumber(-8.0f).dump(), "-8");
+    EXPECT_EQ(JsonNumber(-0.0f).dump(), "0");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::quiet_NaN()).dump(), "null");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()).dump(), "null");
     for (float value : {35.05f, 0.1f, 12.345f, 1e-7f, 3.4028235e38f, 1800.0f, 0.0457f}) {
-        EXPECT_EQ(std::strtof(JsonNumber(value).c_str(), nullptr), value) << JsonNumber(value);
+        EXPECT_EQ(std::strtof(JsonNumber(value).dump().c_str(), nullptr), value) << JsonNumber(value).dump();
     }
 }
 
 }  // namespace
-}  // namespace keld::cli
+}  // namespace keld
