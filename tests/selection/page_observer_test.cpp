@@ -63,9 +63,8 @@ class PageObserverTest : public testing::TestWithParam<PageActs> {};
 TEST_P(PageObserverTest, TheMirrorNeverLagsBehind) {
     RunFixture fixture(kScrewUnits, GetParam().launch);
     MirroringObserver mirror(fixture.page());
-    fixture.page().setObserver(&mirror);
+    const Subscription subscription = fixture.page().subscribe(mirror);
     GetParam().acts(fixture);
-    fixture.page().setObserver(nullptr);
     EXPECT_EQ(mirror.shown(), StateOf(fixture.page()));
     // The boxes these acts raise are compared by the tests of the checks and
     // runs; here only what the window would draw counts.
@@ -138,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     RunFixture fixture(kScrewUnits);
     MirroringObserver mirror(fixture.page());
-    fixture.page().setObserver(&mirror);
+    const Subscription subscription = fixture.page().subscribe(mirror);
     fixture.set(kToleranceEdit, "ten");
     Leave(fixture, kCoolingAmbientEdit, "36");
     EXPECT_EQ(mirror.focusRequests, std::vector<int>{kToleranceEdit});
@@ -149,7 +148,6 @@ TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     EXPECT_EQ(fixture.run(), ListEffect::Kept);
     EXPECT_EQ(mirror.focusRequests, (std::vector<int>{kToleranceEdit, kCoolingCapacityEdit}));
     EXPECT_EQ(fixture.sink().take(), (std::vector<RecordingSink::Message>{{"JVT", "请输入一个整数。"}}));
-    fixture.page().setObserver(nullptr);
 }
 
 }  // namespace

@@ -123,14 +123,14 @@ private:
 TEST(ResultTable, AnObserverHearsEachRowChangeBeforeAndAfter) {
     ResultTable table;
     RecordingTableObserver observer(table);
-    table.setObserver(&observer);
+    Subscription subscription = table.subscribe(observer);
     table.insertRow(0, "QTK130GN5-LQE");
     table.setCell(0, column::kCoolingCapacity, "512.3");
     table.setCell(0, column::kCoolingCapacity, "512.3");  // unchanged: nothing to redraw
     table.insertRow(0, "QTK090GN5-LQE");
     table.FreeResultRecords();  // rows stay
     table.deleteAllRows();
-    table.setObserver(nullptr);
+    subscription.reset();
     table.insertRow(0, "QTK260GN5-LQE");
     EXPECT_EQ(observer.events,
               (std::vector<std::string>{"insert 0 of 0", "inserted 0 of 1", "cell 0,1 512.3 of 1",
