@@ -150,6 +150,43 @@ TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     EXPECT_EQ(fixture.sink().take(), (std::vector<RecordingSink::Message>{{"JVT", "请输入一个整数。"}}));
 }
 
+// Hears one change and then closes, as a window closed by what it was told.
+class ClosingObserver : public PageObserver {
+public:
+    void controlChanged(int controlId) override {
+        heard.push_back(controlId);
+        subscription.reset();
+    }
+    void focusRequested(int) override {}
+
+    Subscription subscription;
+    std::vector<int> heard;
+};
+
+// The page widget, the list and a plot may all follow the page: each sees
+// every change in the order it came, one that closes halfway through a
+// change hears nothing more, and the others still never lag behind.
+TEST(PageObservers, SeveralFollowThePageAndOneMayLeaveHalfwayThroughAChange) {
+    RunFixture fixture(kScrewUnits);
+    MirroringObserver first(fixture.page());
+    ClosingObserver closing;
+    MirroringObserver last(fixture.page());
+    const Subscription firstSubscription = fixture.page().subscribe(first);
+    closing.subscription = fixture.page().subscribe(closing);
+    Subscription lastSubscription = fixture.page().subscribe(last);
+
+    fixture.page().clickScrew();
+    EXPECT_EQ(first.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(last.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(closing.heard, std::vector<int>{kCentrifugalRadio});  // unchecked first
+
+    lastSubscription.reset();
+    fixture.page().clickCentrifugal();
+    EXPECT_EQ(first.shown(), StateOf(fixture.page()));
+    EXPECT_NE(last.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(closing.heard.size(), 1u);
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace keld
