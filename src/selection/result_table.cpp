@@ -45,11 +45,11 @@ void ResultTable::insertRow(int index, const std::string& modelName) {
     }
     Row row;
     row[column::kModel] = modelName;
-    if (observer_ != nullptr) observer_->rowAboutToBeInserted(index);
+    observers_.notify(&ResultTableObserver::rowAboutToBeInserted, index);
     rows_.insert(rows_.begin() + index, std::move(row));
     // The mark stays on the row it was on, as in a list control.
     if (marked_ && *marked_ >= index) ++*marked_;
-    if (observer_ != nullptr) observer_->rowInserted(index);
+    observers_.notify(&ResultTableObserver::rowInserted, index);
 }
 
 void ResultTable::setCell(int row, int column, const std::string& text) {
@@ -57,7 +57,7 @@ void ResultTable::setCell(int row, int column, const std::string& text) {
     std::string& cell = rows_[row][column];
     if (cell == text) return;
     cell = text;
-    if (observer_ != nullptr) observer_->cellChanged(row, column);
+    observers_.notify(&ResultTableObserver::cellChanged, row, column);
 }
 
 const std::string& ResultTable::cell(int row, int column) const {
@@ -92,10 +92,10 @@ const ModelResult* ResultTable::recordOfRow(int row) const { return findRecord(r
 void ResultTable::FreeResultRecords() { records_.clear(); }
 
 void ResultTable::deleteAllRows() {
-    if (observer_ != nullptr) observer_->rowsAboutToBeDeleted();
+    observers_.notify(&ResultTableObserver::rowsAboutToBeDeleted);
     rows_.clear();
     marked_.reset();
-    if (observer_ != nullptr) observer_->rowsDeleted();
+    observers_.notify(&ResultTableObserver::rowsDeleted);
 }
 
 std::optional<int> ResultTable::markedRow() const { return marked_; }

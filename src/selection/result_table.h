@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "selection/model_result.h"
+#include "selection/observer_list.h"
 #include "selection/result_columns.h"
 
 namespace keld {
@@ -69,9 +70,11 @@ public:
     std::optional<int> markedRow() const;
     void markRow(std::optional<int> row);
 
-    // The one observer told of every row change from now on (null: none); it
-    // must outlive the table or be replaced first.
-    void setObserver(ResultTableObserver* observer) { observer_ = observer; }
+    // `observer` is told of every row change from now on, after those that
+    // subscribed before it, until the subscription is reset or destroyed.
+    [[nodiscard]] Subscription subscribe(ResultTableObserver& observer) {
+        return observers_.subscribe(observer);
+    }
 
 private:
     void checkRow(int row) const;
@@ -82,7 +85,7 @@ private:
     std::map<unsigned, std::unique_ptr<ModelResult>> records_;
     unsigned nextRecordId_ = 1;
     std::optional<int> marked_;
-    ResultTableObserver* observer_ = nullptr;
+    ObserverList<ResultTableObserver> observers_;
 };
 
 }  // namespace keld

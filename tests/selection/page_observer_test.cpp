@@ -63,9 +63,8 @@ class PageObserverTest : public testing::TestWithParam<PageActs> {};
 TEST_P(PageObserverTest, TheMirrorNeverLagsBehind) {
     RunFixture fixture(kScrewUnits, GetParam().launch);
     MirroringObserver mirror(fixture.page());
-    fixture.page().setObserver(&mirror);
+    const Subscription subscription = fixture.page().subscribe(mirror);
     GetParam().acts(fixture);
-    fixture.page().setObserver(nullptr);
     EXPECT_EQ(mirror.shown(), StateOf(fixture.page()));
     // The boxes these acts raise are compared by the tests of the checks and
     // runs; here only what the window would draw counts.
@@ -138,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     RunFixture fixture(kScrewUnits);
     MirroringObserver mirror(fixture.page());
-    fixture.page().setObserver(&mirror);
+    const Subscription subscription = fixture.page().subscribe(mirror);
     fixture.set(kToleranceEdit, "ten");
     Leave(fixture, kCoolingAmbientEdit, "36");
     EXPECT_EQ(mirror.focusRequests, std::vector<int>{kToleranceEdit});
@@ -149,7 +148,43 @@ TEST(PageObserverFocus, ANonNumberAsksForTheFocusOfItsEdit) {
     EXPECT_EQ(fixture.run(), ListEffect::Kept);
     EXPECT_EQ(mirror.focusRequests, (std::vector<int>{kToleranceEdit, kCoolingCapacityEdit}));
     EXPECT_EQ(fixture.sink().take(), (std::vector<RecordingSink::Message>{{"JVT", "请输入一个整数。"}}));
-    fixture.page().setObserver(nullptr);
+}
+
+// Hears one change and then closes, as a window closed by what it was told.
+class ClosingObserver : public PageObserver {
+public:
+    void controlChanged(int controlId) override {
+        heard.push_back(controlId);
+        subscription.reset();
+    }
+    void focusRequested(int) override {}
+
+    Subscription subscription;
+    std::vector<int> heard;
+};
+
+// The page widget, the list and a plot may all follow the page: each sees
+// every change in the order it came, one that closes halfway through a
+// change hears nothing more, and the others still never lag behind.
+TEST(PageObservers, SeveralFollowThePageAndOneMayLeaveHalfwayThroughAChange) {
+    RunFixture fixture(kScrewUnits);
+    MirroringObserver first(fixture.page());
+    ClosingObserver closing;
+    MirroringObserver last(fixture.page());
+    const Subscription firstSubscription = fixture.page().subscribe(first);
+    closing.subscription = fixture.page().subscribe(closing);
+    Subscription lastSubscription = fixture.page().subscribe(last);
+
+    fixture.page().clickScrew();
+    EXPECT_EQ(first.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(last.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(closing.heard, std::vector<int>{kCentrifugalRadio});  // unchecked first
+
+    lastSubscription.reset();
+    fixture.page().clickCentrifugal();
+    EXPECT_EQ(first.shown(), StateOf(fixture.page()));
+    EXPECT_NE(last.shown(), StateOf(fixture.page()));
+    EXPECT_EQ(closing.heard.size(), 1u);
 }
 
 }  // namespace

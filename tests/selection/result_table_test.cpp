@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace keld {
@@ -123,18 +126,130 @@ private:
 TEST(ResultTable, AnObserverHearsEachRowChangeBeforeAndAfter) {
     ResultTable table;
     RecordingTableObserver observer(table);
-    table.setObserver(&observer);
+    Subscription subscription = table.subscribe(observer);
     table.insertRow(0, "QTK130GN5-LQE");
     table.setCell(0, column::kCoolingCapacity, "512.3");
     table.setCell(0, column::kCoolingCapacity, "512.3");  // unchanged: nothing to redraw
     table.insertRow(0, "QTK090GN5-LQE");
     table.FreeResultRecords();  // rows stay
     table.deleteAllRows();
-    table.setObserver(nullptr);
+    subscription.reset();
     table.insertRow(0, "QTK260GN5-LQE");
     EXPECT_EQ(observer.events,
               (std::vector<std::string>{"insert 0 of 0", "inserted 0 of 1", "cell 0,1 512.3 of 1",
                                         "insert 0 of 1", "inserted 0 of 2", "delete of 2", "deleted of 0"}));
+}
+
+// Views that write down, into one shared log, what each hears of the table;
+// each may act once on what it hears next (leave, let another leave, bring
+// another in) as a list closing or a plot opening would.
+class LoggingView : public ResultTableObserver {
+public:
+    LoggingView(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+    void rowAboutToBeInserted(int) override { hear("insert"); }
+    void rowInserted(int) override { hear("inserted"); }
+    void rowsAboutToBeDeleted() override { hear("delete"); }
+    void rowsDeleted() override { hear("deleted"); }
+    void cellChanged(int, int) override { hear("cell"); }
+
+    Subscription subscription;
+    std::function<void()> onNextEvent;
+
+private:
+    void hear(const std::string& event) {
+        log_.push_back(name_ + " " + event);
+        if (onNextEvent) std::exchange(onNextEvent, {})();
+    }
+    std::string name_;
+    std::vector<std::string>& log_;
+};
+
+struct Views {
+    ResultTable table;
+    std::vector<std::string> log;
+    LoggingView a{"a", log}, b{"b", log}, c{"c", log};
+    std::unique_ptr<LoggingView> late;
+
+    Views() {
+        for (LoggingView* view : {&a, &b, &c}) view->subscription = table.subscribe(*view);
+    }
+};
+
+struct LeavingCase {
+    const char* name;
+    std::function<void(Views&)> arrange;  // before a cell changes twice
+    std::vector<std::string> heard;
+};
+
+TEST(ResultTableViews, EachHearsInTheOrderItCameAndNotOnceItHasLeft) {
+    const std::vector<LeavingCase> cases = {
+        {"all three", [](Views&) {}, {"a cell", "b cell", "c cell", "a cell", "b cell", "c cell"}},
+        {"b left before",
+         [](Views& v) { v.b.subscription.reset(); },
+         {"a cell", "c cell", "a cell", "c cell"}},
+        {"b leaves as it hears",
+         [](Views& v) { v.b.onNextEvent = [&v] { v.b.subscription.reset(); }; },
+         {"a cell", "b cell", "c cell", "a cell", "c cell"}},
+        // c has not heard yet: it hears nothing of the change that made it leave.
+        {"a makes c leave",
+         [](Views& v) { v.a.onNextEvent = [&v] { v.c.subscription.reset(); }; },
+         {"a cell", "b cell", "a cell", "b cell"}},
+        {"c makes a leave",
+         [](Views& v) { v.c.onNextEvent = [&v] { v.a.subscription.reset(); }; },
+         {"a cell", "b cell", "c cell", "b cell", "c cell"}},
+        {"a leaves, then comes back last",
+         [](Views& v) {
+             v.a.onNextEvent = [&v] {
+                 v.a.subscription.reset();
+                 v.a.subscription = v.table.subscribe(v.a);
+             };
+         },
+         {"a cell", "b cell", "c cell", "b cell", "c cell", "a cell"}},
+        // A view that opens during a change hears from the next one on.
+        {"b brings a fourth in",
+         [](Views& v) {
+             v.b.onNextEvent = [&v] {
+                 v.late = std::make_unique<LoggingView>("d", v.log);
+                 v.late->subscription = v.table.subscribe(*v.late);
+             };
+         },
+         {"a cell", "b cell", "c cell", "a cell", "b cell", "c cell", "d cell"}},
+        // Moving a subscription keeps the place; overwriting one ends it.
+        {"b's place moved, c's overwritten",
+         [](Views& v) {
+             Subscription moved = std::move(v.b.subscription);
+             v.b.subscription = std::move(moved);
+             v.c.subscription = Subscription();
+         },
+         {"a cell", "b cell", "a cell", "b cell"}},
+    };
+    for (const LeavingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Views views;
+        views.table.insertRow(0, "QTK130GN5-LQE");
+        views.log.clear();
+        c.arrange(views);
+        views.table.setCell(0, column::kCoolingCapacity, "512.3");
+        views.table.setCell(0, column::kCoolingCapacity, "498.1");
+        EXPECT_EQ(views.log, c.heard);
+    }
+}
+
+// A list that is destroyed stops listening by itself, also when the table
+// has gone first.
+TEST(ResultTableViews, AViewAndItsTableMayGoInEitherOrder) {
+    std::vector<std::string> log;
+    auto table = std::make_unique<ResultTable>();
+    {
+        LoggingView gone("gone", log);
+        gone.subscription = table->subscribe(gone);
+    }
+    LoggingView stays("stays", log);
+    stays.subscription = table->subscribe(stays);
+    table->insertRow(0, "QTK130GN5-LQE");
+    EXPECT_EQ(log, (std::vector<std::string>{"stays insert", "stays inserted"}));
+    table.reset();
+    stays.subscription.reset();
 }
 
 }  // namespace

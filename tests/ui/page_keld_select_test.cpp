@@ -18,11 +18,12 @@
 
 #include "db/performance_database.h"
 #include "selection/page/page_controls.h"
-#include "selection/run_selection.h"
 #include "selection/page/selection_page.h"
+#include "selection/run_selection.h"
 #include "support/recording_sink.h"
 #include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"
+#include "ui/core_boundary.h"
 #include "ui/dialog_units.h"
 #include "ui/page/keld_select.h"
 #include "ui/page/multi_header_list.h"
@@ -46,7 +47,9 @@ protected:
 // A page over the sample database, shown in its host and active.
 struct ShownPage {
     explicit ShownPage(const char* launchText)
-        : db(sink), page(k::DecodeLaunchText(launchText), sink), widget(new CKeldSelect(page, &host)) {
+        : db(sink),
+          page(k::DecodeLaunchText(launchText), sink),
+          widget(new CKeldSelect(page, boundary, &host)) {
         opened = db.OpenDatabase(KELD_SAMPLE_DATABASE);
         host.resize(widget->size());
         host.show();
@@ -91,6 +94,7 @@ struct ShownPage {
     k::PerformanceDatabase db;
     bool opened = false;
     k::SelectionPage page;
+    keld::ui::CoreBoundary boundary{sink};
     Host host;
     CKeldSelect* widget;
 };
@@ -381,7 +385,7 @@ void KeldSelectTest::arrowKeysChooseWithinAGroup() {
     QCOMPARE(QApplication::focusWidget(), screw);
     QVERIFY(screw->isChecked() && !centrifugal->isChecked());
     QVERIFY(shown.radio(k::kHeatPumpRadio)->isChecked());  // the first brand's screw interlock
-    QTest::keyClick(screw, Qt::Key_Down);                   // past the end: back to the first
+    QTest::keyClick(screw, Qt::Key_Down);                  // past the end: back to the first
     QCOMPARE(QApplication::focusWidget(), centrifugal);
     QVERIFY(centrifugal->isChecked() && !screw->isChecked());
     QTest::keyClick(centrifugal, Qt::Key_Up);

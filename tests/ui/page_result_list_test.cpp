@@ -9,13 +9,15 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolTip>
+#include <memory>
 
 #include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "selection/page/page_controls.h"
-#include "selection/run_selection.h"
 #include "selection/page/selection_page.h"
+#include "selection/run_selection.h"
 #include "support/recording_sink.h"
+#include "ui/core_boundary.h"
 #include "ui/page/header_ctrl_cl.h"
 #include "ui/page/multi_header_list.h"
 
@@ -104,12 +106,16 @@ private Q_SLOTS:
 
 private:
     keld::ResultTable* table_ = nullptr;
+    std::unique_ptr<keld::test::RecordingSink> sink_;
+    std::unique_ptr<keld::ui::CoreBoundary> boundary_;
     CMultiHeaderList* list_ = nullptr;
 };
 
 void ResultListTest::init() {
     table_ = new keld::ResultTable;
-    list_ = new CMultiHeaderList(*table_);
+    sink_ = std::make_unique<keld::test::RecordingSink>();
+    boundary_ = std::make_unique<keld::ui::CoreBoundary>(*sink_);
+    list_ = new CMultiHeaderList(*table_, *boundary_);
     list_->resize(843, 160);
     list_->show();
     QVERIFY(QTest::qWaitForWindowExposed(list_));
@@ -292,7 +298,7 @@ void ResultListTest::runShowingBoxesAfterEmptyingTheList() {
     keld::PerformanceDatabase db(sink);
     QVERIFY(db.OpenDatabase(KELD_SAMPLE_DATABASE));
     keld::SelectionPage page(keld::DecodeLaunchText(""), sink);
-    CMultiHeaderList list(page.results());
+    CMultiHeaderList list(page.results(), *boundary_);
     list.resize(843, 160);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));

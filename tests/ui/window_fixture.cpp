@@ -29,7 +29,7 @@ QString JoinRow(const QStringList& cells) {
 
 OpenWindow::OpenWindow(const char* launchText)
     : session(DecodeLaunchText(launchText), messages, KELD_SAMPLE_DATABASE),
-      window(session, dialogs, KELD_BUILD_DIR) {
+      window(session, dialogs, KELD_BUILD_DIR, core) {
     if (!session.openDatabase()) qFatal("the sample database %s does not open", KELD_SAMPLE_DATABASE);
     dialogs.expectedOwner = &window;
     messages.setOwner(&window);
@@ -70,6 +70,8 @@ QStringList OpenWindow::editTexts() const {
     }
     return texts;
 }
+
+QString BuildFolderFile(const QString& name) { return QStringLiteral(KELD_BUILD_DIR "/") + name; }
 
 CliSelection RunCliSelect(const QStringList& args) {
     QProcess cli;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "failing_core.h"
 #include "session/selection_session.h"
 #include "ui/dialog_message_sink.h"
 #include "ui/main_window/jvt_dlg.h"
@@ -16,6 +17,7 @@ namespace keld::test {
 
 // The main window as the program opens it for `launchText`, over the sample
 // database, shown on the offscreen screen; every dialog goes to `dialogs`.
+// Its calls into the core go through `core`, which breaks only when told.
 struct OpenWindow {
     explicit OpenWindow(const char* launchText = "");
 
@@ -31,8 +33,13 @@ struct OpenWindow {
     RecordingDialogs dialogs;
     ui::DialogMessageSink messages{dialogs};
     SelectionSession session;
+    FailingCore core{messages};
     ui::CJVTDlg window;
 };
+
+// Where a test saves a picture for people to look at: `name` in the build
+// folder.
+QString BuildFolderFile(const QString& name);
 
 // What keld-cli select prints with --json for `args`: the rows in the form of
 // OpenWindow::listRows and the message boxes as "[caption] text".

@@ -94,7 +94,7 @@ bool SelectionPage::readControls() {
                 auto value = ParseRealText(editTexts_.at(step.controlId));
                 if (!value) {
                     messages_.show(kRealPrompt, kApplicationTitle);
-                    if (observer_ != nullptr) observer_->focusRequested(step.controlId);
+                    observers_.notify(&PageObserver::focusRequested, step.controlId);
                     return false;
                 }
                 conditions_.*step.realField = *value;
@@ -104,7 +104,7 @@ bool SelectionPage::readControls() {
                 auto value = ParseIntegerText(editTexts_.at(step.controlId));
                 if (!value) {
                     messages_.show(kIntegerPrompt, kApplicationTitle);
-                    if (observer_ != nullptr) observer_->focusRequested(step.controlId);
+                    observers_.notify(&PageObserver::focusRequested, step.controlId);
                     return false;
                 }
                 conditions_.*step.integerField = *value;

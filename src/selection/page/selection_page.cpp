@@ -82,7 +82,7 @@ ControlState SelectionPage::controlState(int controlId) const {
 }
 
 void SelectionPage::notifyChanged(int controlId) {
-    if (observer_ != nullptr) observer_->controlChanged(controlId);
+    observers_.notify(&PageObserver::controlChanged, controlId);
 }
 
 void SelectionPage::storeEditText(int controlId, const std::string& text) {

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "engine/correction_result.h"
+#include "engine/selection_conditions.h"
 #include "selection/launch_parameters.h"
+#include "selection/observer_list.h"
 #include "selection/page/page_observer.h"
 #include "selection/result_table.h"
-#include "engine/selection_conditions.h"
 
 namespace keld {
 
@@ -76,10 +77,11 @@ public:
     static std::span<const int> ControlIds();
     ControlState controlState(int controlId) const;
 
-    // The one observer told of every change of a control from now on (null:
-    // none). It must outlive the page or be replaced first; the page calls it
-    // from inside its own operations, so it must not call back into them.
-    void setObserver(PageObserver* observer) { observer_ = observer; }
+    // `observer` is told of every change of a control from now on, after
+    // those that subscribed before it, until the subscription is reset or
+    // destroyed. The page tells it from inside its own operations, so it must
+    // not call back into them.
+    [[nodiscard]] Subscription subscribe(PageObserver& observer) { return observers_.subscribe(observer); }
 
     // Option interlocks (button clicks and the fluid list). A click checks the
     // clicked radio of its group, as the window's radios do, then runs the
@@ -144,7 +146,7 @@ private:
     std::set<int> readOnly_;
     std::set<int> checked_;
     bool fluidListGlycol_ = false;
-    PageObserver* observer_ = nullptr;
+    ObserverList<PageObserver> observers_;
 };
 
 }  // namespace keld

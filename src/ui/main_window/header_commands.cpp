@@ -8,6 +8,7 @@
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "session/selection_session.h"
+#include "ui/core_boundary.h"
 #include "ui/page/keld_select.h"
 #include "ui/user_dialogs.h"
 
@@ -25,21 +26,33 @@ private:
 };
 
 HeaderCommands::HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs,
-                               std::string moduleDirectory)
-    : window_(window), session_(session), dialogs_(dialogs), moduleDirectory_(std::move(moduleDirectory)) {}
+                               CoreBoundary& boundary, std::string moduleDirectory)
+    : window_(window),
+      session_(session),
+      dialogs_(dialogs),
+      boundary_(boundary),
+      moduleDirectory_(std::move(moduleDirectory)) {}
 
 void HeaderCommands::setPage(CKeldSelect* page) { page_ = page; }
 
 void HeaderCommands::runCalc() {
     if (busy_) return;
     const Running running(busy_);
-    session_.runSelection();
-    if (page_) page_->refresh();
+    boundary_.run([this] { session_.runSelection(); });
+    showPage();
+}
+
+void HeaderCommands::showPage() {
+    if (page_) boundary_.run([this] { page_->refresh(); });
 }
 
 void HeaderCommands::exportPdfDatasheet() {
     if (busy_) return;
     const Running running(busy_);
+    if (!boundary_.run([this] { writeDatasheetOfMarkedRow(); })) showPage();
+}
+
+void HeaderCommands::writeDatasheetOfMarkedRow() {
     SelectionPage& page = session_.page();
     const std::optional<int> row = MarkedRowForDatasheet(page, session_.messages());
     // The restore has written the row's inputs into the page.

@@ -15,17 +15,20 @@ class SelectionSession;
 namespace keld::ui {
 
 class CKeldSelect;
+class CoreBoundary;
 class UserDialogs;
 
 // The commands of the main window's header: the calculation, the datasheet,
 // About and the exit question. One command at a time: a command's message
 // boxes run an event loop, and a click or key that reaches the window then
 // must not start a second command over the page the first one is changing.
+// What the core raises during a command ends at the core boundary, and the
+// page then shows what it holds.
 class HeaderCommands {
 public:
-    // `window` owns the dialogs; the session, the dialogs and the window
-    // outlive the commands.
-    HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs,
+    // `window` owns the dialogs; the session, the dialogs, the boundary and
+    // the window outlive the commands.
+    HeaderCommands(QWidget& window, SelectionSession& session, UserDialogs& dialogs, CoreBoundary& boundary,
                    std::string moduleDirectory);
 
     // The page widget that shows what the commands change.
@@ -49,9 +52,14 @@ private:
     // Marks a command as running for its lifetime.
     class Running;
 
+    void writeDatasheetOfMarkedRow();
+    // Shows the page's state again after a command changed it.
+    void showPage();
+
     QWidget& window_;
     SelectionSession& session_;
     UserDialogs& dialogs_;
+    CoreBoundary& boundary_;
     std::string moduleDirectory_;
     QPointer<CKeldSelect> page_;
     PDFlib pdf_;

@@ -20,6 +20,7 @@
 #include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"
 #include "ui/controls/tell_tale_event.h"
+#include "ui/core_boundary.h"
 #include "ui/dialog_units.h"
 #include "ui/main_window/main_window_template.h"
 #include "ui/page/keld_select.h"
@@ -54,8 +55,19 @@ QPixmap fillingBitmap(const QWidget& button, int number) {
 
 CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
                  QWidget* parent)
+    : CJVTDlg(session, dialogs, std::move(moduleDirectory),
+              std::make_unique<CoreBoundary>(session.messages()), nullptr, parent) {}
+
+CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
+                 CoreBoundary& boundary, QWidget* parent)
+    : CJVTDlg(session, dialogs, std::move(moduleDirectory), nullptr, &boundary, parent) {}
+
+CJVTDlg::CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
+                 std::unique_ptr<CoreBoundary> ownBoundary, CoreBoundary* boundary, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
-      commands_(*this, session, dialogs, std::move(moduleDirectory)),
+      ownBoundary_(std::move(ownBoundary)),
+      boundary_(boundary != nullptr ? *boundary : *ownBoundary_),
+      commands_(*this, session, dialogs, boundary_, std::move(moduleDirectory)),
       session_(session) {
     setWindowTitle(QStringLiteral("JVT"));
     setFont(dialogFont());
@@ -148,7 +160,7 @@ void CJVTDlg::createPage() {
     pageFrame_->setObjectName(QString::number(kPageFrameId));
     pageFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
     pageFrame_->setGeometry(clientRect(units, kPageFrameRect));
-    selectionPage_ = new CKeldSelect(session_.page(), pageFrame_);
+    selectionPage_ = new CKeldSelect(session_.page(), boundary_, pageFrame_);
     selectionPage_->move(0, 0);
     selectionPage_->show();
     commands_.setPage(selectionPage_);
@@ -200,7 +212,7 @@ void CJVTDlg::onHeaderCommand(int controlId) {
 
 void CJVTDlg::onOk() {
     if (commands_.busy()) return;
-    selectionPage_->takeFocusedEditText();
+    if (!selectionPage_->takeFocusedEditText()) return;
     commands_.runCalc();
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QPoint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,20 +21,29 @@ class SelectionSession;
 namespace keld::ui {
 
 class CKeldSelect;
+class CoreBoundary;
 class UserDialogs;
 
 // The main window (template 102): a frameless window with its own header —
 // the banner with the brand logo and the title, the five command buttons, the
 // minimise and close buttons — and below it the frame that holds the
 // selection page. Closing it in any way asks "Are you sure to exit ?" first.
+// Every call its handlers and its page's make into the core goes through one
+// core boundary: a failure there is a message box, never the end of the
+// program.
 class CJVTDlg : public QDialog {
     Q_OBJECT
 
 public:
     // The session (page and database) and the dialogs outlive the window.
-    // `moduleDirectory` is where the datasheet's pictures lie.
+    // `moduleDirectory` is where the datasheet's pictures lie. The core
+    // failures are shown through the session's message sink.
     CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
             QWidget* parent = nullptr);
+    // As above, with calls into the core going through `boundary`, which
+    // outlives the window.
+    CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
+            CoreBoundary& boundary, QWidget* parent = nullptr);
     ~CJVTDlg() override;
 
     CKeldSelect* selectionPage() const { return selectionPage_; }
@@ -53,6 +63,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    CJVTDlg(SelectionSession& session, UserDialogs& dialogs, std::string moduleDirectory,
+            std::unique_ptr<CoreBoundary> ownBoundary, CoreBoundary* boundary, QWidget* parent);
     void createHeader();
     void createPage();
     // Dispatch of a header button's click by its control id.
@@ -68,6 +80,8 @@ private:
     // Moves the window by an arrow key while a keyboard move runs; false when none runs.
     bool keyboardMove(const QKeyEvent& key);
 
+    std::unique_ptr<CoreBoundary> ownBoundary_;
+    CoreBoundary& boundary_;
     HeaderCommands commands_;
     SelectionSession& session_;
     QWidget* banner_ = nullptr;    // 1028

@@ -14,6 +14,7 @@
 #include "selection/page/page_controls.h"
 #include "ui/controls/pictures.h"
 #include "ui/controls/static_color.h"
+#include "ui/core_boundary.h"
 #include "ui/dialog_units.h"
 #include "ui/page/multi_header_list.h"
 #include "ui/page/page_template.h"
@@ -43,7 +44,8 @@ void ShowReadOnly(QLineEdit* edit, bool readOnly) {
 
 }  // namespace
 
-CKeldSelect::CKeldSelect(SelectionPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+CKeldSelect::CKeldSelect(SelectionPage& page, CoreBoundary& boundary, QWidget* parent)
+    : QWidget(parent), page_(page), boundary_(boundary) {
     setFont(dialogFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, kPageColour);
@@ -55,11 +57,17 @@ CKeldSelect::CKeldSelect(SelectionPage& page, QWidget* parent) : QWidget(parent)
     const DialogUnits units(font());
     resize(units.size(kPageWidthUnits, kPageHeightUnits));
     buildFromTemplate();
-    page_.setObserver(this);
+    pageSubscription_ = page_.subscribe(*this);
     refresh();
 }
 
-CKeldSelect::~CKeldSelect() { page_.setObserver(nullptr); }
+CKeldSelect::~CKeldSelect() = default;
+
+bool CKeldSelect::act(const std::function<void()>& call) {
+    if (boundary_.run(call)) return true;
+    boundary_.run([this] { refresh(); });
+    return false;
+}
 
 void CKeldSelect::buildFromTemplate() {
     const DialogUnits units(font());
@@ -119,8 +127,9 @@ void CKeldSelect::buildFromTemplate() {
                 auto* edit = new QLineEdit(this);
                 edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 const int id = t.id;
-                connect(edit, &QLineEdit::textEdited, this,
-                        [this, id](const QString& typed) { page_.setEditText(id, typed.toStdString()); });
+                connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& typed) {
+                    act([&] { page_.setEditText(id, typed.toStdString()); });
+                });
                 edit->installEventFilter(this);
                 edits_[id] = edit;
                 widget = edit;
@@ -130,7 +139,7 @@ void CKeldSelect::buildFromTemplate() {
                 fluidList_ = new QComboBox(this);
                 fluidList_->addItems({QStringLiteral("Water"), QStringLiteral("Glycol")});
                 connect(fluidList_, &QComboBox::activated, this,
-                        [this](int index) { page_.selectFluid(index == 1); });
+                        [this](int index) { act([&] { page_.selectFluid(index == 1); }); });
                 widget = fluidList_;
                 break;
             }
@@ -142,10 +151,11 @@ void CKeldSelect::buildFromTemplate() {
                 break;
             }
             case TemplateControl::Kind::ResultList: {
-                list_ = new CMultiHeaderList(page_.results(), this);
+                list_ = new CMultiHeaderList(page_.results(), boundary_, this);
                 // The list keeps the system's colours, not the page's.
                 list_->setPalette(QApplication::palette(list_));
-                connect(list_, &CMultiHeaderList::rowClicked, this, [this] { page_.RestoreInputsFromRow(); });
+                connect(list_, &CMultiHeaderList::rowClicked, this,
+                        [this] { act([this] { page_.RestoreInputsFromRow(); }); });
                 widget = list_;
                 break;
             }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 
+#include "selection/observer_list.h"
 #include "selection/page/page_observer.h"
 #include "selection/page/selection_page.h"
 
@@ -14,6 +16,7 @@ class QRadioButton;
 namespace keld::ui {
 
 class CMultiHeaderList;
+class CoreBoundary;
 
 // The selection page as the user sees it: the group boxes, captions, unit
 // texts and pictures, radios, edits and fluid list of the page's template,
@@ -23,22 +26,26 @@ class CMultiHeaderList;
 // that value the entered one, leaving an edit normalises it, and a read that
 // meets a text that is not a number sends the focus back to that edit. The
 // page tells the widget of every change as it happens, so no control ever
-// shows a stale text or state, not even while a message box is up.
+// shows a stale text or state, not even while a message box is up. Every call
+// into the core page goes through the window's core boundary; when one fails,
+// the controls show the page's state again.
 //
 // Enter and Escape do nothing here: they go on to the main window.
 class CKeldSelect : public QWidget, private PageObserver {
     Q_OBJECT
 public:
-    // The core page is owned elsewhere and outlives the widget.
-    CKeldSelect(SelectionPage& page, QWidget* parent);
+    // The core page and the boundary are owned elsewhere and outlive the
+    // widget.
+    CKeldSelect(SelectionPage& page, CoreBoundary& boundary, QWidget* parent);
     ~CKeldSelect() override;
 
     // Shows the core page's state again in every control (after a command
     // changed the page: CALC, the restore before a datasheet).
     void refresh();
     // Hands the focused edit's text, as it stands and not normalised, to the
-    // core page, as Enter does before it runs the calculation.
-    void takeFocusedEditText();
+    // core page, as Enter does before it runs the calculation; false when the
+    // core failed.
+    bool takeFocusedEditText();
     CMultiHeaderList* resultList() { return list_; }
 
     // The widget of a control of the page by its id; null for an id the page
@@ -52,6 +59,9 @@ private:
     void controlChanged(int controlId) override;
     void focusRequested(int editId) override;
 
+    // Runs a call into the core page; false when it failed, its box shown and
+    // the controls showing the page's state again.
+    bool act(const std::function<void()>& call);
     void buildFromTemplate();
     void radioClicked(int radioId);
     void editFocused(int editId, Qt::FocusReason reason);
@@ -60,6 +70,8 @@ private:
     void editLeft(int editId, Qt::FocusReason reason);
 
     SelectionPage& page_;
+    CoreBoundary& boundary_;
+    Subscription pageSubscription_;
     std::map<int, QLineEdit*> edits_;
     std::map<int, QRadioButton*> radios_;
     QComboBox* fluidList_ = nullptr;

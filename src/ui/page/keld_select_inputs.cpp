@@ -18,34 +18,36 @@
 namespace keld::ui {
 
 void CKeldSelect::radioClicked(int radioId) {
-    switch (radioId) {
-        case kCentrifugalRadio:
-            page_.clickCentrifugal();
-            break;
-        case kScrewRadio:
-            page_.clickScrew();
-            break;
-        case kChillersRadio:
-            page_.clickChillers();
-            break;
-        case kHeatPumpRadio:
-            page_.clickHeatPump();
-            break;
-        case kRecoveryNoneRadio:
-            page_.clickRecoveryNone();
-            break;
-        case kAhriRadio:
-            page_.clickStandard(0);
-            break;
-        case kGbRadio:
-            page_.clickStandard(1);
-            break;
-        default:
-            break;
-    }
-    // A click on a radio that is checked already (or has no interlock) must
-    // not uncheck it: the page's state is shown again.
-    controlChanged(radioId);
+    act([this, radioId] {
+        switch (radioId) {
+            case kCentrifugalRadio:
+                page_.clickCentrifugal();
+                break;
+            case kScrewRadio:
+                page_.clickScrew();
+                break;
+            case kChillersRadio:
+                page_.clickChillers();
+                break;
+            case kHeatPumpRadio:
+                page_.clickHeatPump();
+                break;
+            case kRecoveryNoneRadio:
+                page_.clickRecoveryNone();
+                break;
+            case kAhriRadio:
+                page_.clickStandard(0);
+                break;
+            case kGbRadio:
+                page_.clickStandard(1);
+                break;
+            default:
+                break;
+        }
+        // A click on a radio that is checked already (or has no interlock)
+        // must not uncheck it: the page's state is shown again.
+        controlChanged(radioId);
+    });
 }
 
 namespace {
@@ -106,7 +108,7 @@ void CKeldSelect::editFocused(int editId, Qt::FocusReason reason) {
         traversedEdit_ = editId;
         return;
     }
-    page_.focusField(editId);
+    act([this, editId] { page_.focusField(editId); });
 }
 
 // The arrow keys move through the radios of one group box, as on any desktop:
@@ -149,7 +151,7 @@ bool CKeldSelect::moveInRadioGroup(int radioId, int key) {
 
 void CKeldSelect::takeUpEdit(int editId) {
     traversedEdit_ = 0;
-    page_.focusField(editId);
+    act([this, editId] { page_.focusField(editId); });
 }
 
 // Leaving an edit normalises its field. The focus moving away because a
@@ -161,7 +163,7 @@ void CKeldSelect::editLeft(int editId, Qt::FocusReason reason) {
         return;
     }
     QScopedValueRollback leaving(leaving_, true);
-    page_.leaveField(editId);
+    act([this, editId] { page_.leaveField(editId); });
 }
 
 void CKeldSelect::focusRequested(int editId) {
@@ -172,11 +174,12 @@ void CKeldSelect::focusRequested(int editId) {
     edit->second->selectAll();
 }
 
-void CKeldSelect::takeFocusedEditText() {
+bool CKeldSelect::takeFocusedEditText() {
     QWidget* focused = QApplication::focusWidget();
     for (const auto& [id, edit] : edits_) {
-        if (edit == focused) page_.setEditText(id, edit->text().toStdString());
+        if (edit == focused) return act([&] { page_.setEditText(id, edit->text().toStdString()); });
     }
+    return true;
 }
 
 }  // namespace keld::ui

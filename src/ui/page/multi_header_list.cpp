@@ -11,14 +11,16 @@
 #include <algorithm>
 
 #include "selection/result_columns.h"
+#include "ui/core_boundary.h"
 #include "ui/page/header_ctrl_cl.h"
 #include "ui/page/result_list_model.h"
 
 namespace keld::ui {
 
-CMultiHeaderList::CMultiHeaderList(ResultTable& table, QWidget* parent)
+CMultiHeaderList::CMultiHeaderList(ResultTable& table, CoreBoundary& boundary, QWidget* parent)
     : QTableView(parent),
       table_(table),
+      boundary_(boundary),
       model_(new ResultListModel(table, this)),
       ownHeader_(new CHeaderCtrlCl(this)) {
     setHorizontalHeader(ownHeader_);
@@ -147,8 +149,10 @@ void CMultiHeaderList::scrollContentsBy(int dx, int dy) {
 // view moving its current row by itself (taking the focus) marks nothing.
 void CMultiHeaderList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (userSelecting_ && current.isValid() && current.row() < table_.rowCount())
-        table_.markRow(current.row());
+    if (!userSelecting_ || !current.isValid()) return;
+    boundary_.run([&] {
+        if (current.row() < table_.rowCount()) table_.markRow(current.row());
+    });
 }
 
 // What the list shows highlighted is what the PDF command writes: a mark
@@ -156,15 +160,17 @@ void CMultiHeaderList::currentChanged(const QModelIndex& current, const QModelIn
 // selection) is dropped, or moves to the highlighted row the user is on.
 void CMultiHeaderList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QTableView::selectionChanged(selected, deselected);
-    const std::optional<int> marked = table_.markedRow();
-    if (!marked || selectionModel()->rowIntersectsSelection(*marked, QModelIndex())) return;
-    const QModelIndex current = currentIndex();
-    if (current.isValid() && selectionModel()->rowIntersectsSelection(current.row(), QModelIndex()) &&
-        current.row() < table_.rowCount()) {
-        table_.markRow(current.row());
-    } else {
-        table_.markRow(std::nullopt);
-    }
+    boundary_.run([this] {
+        const std::optional<int> marked = table_.markedRow();
+        if (!marked || selectionModel()->rowIntersectsSelection(*marked, QModelIndex())) return;
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && selectionModel()->rowIntersectsSelection(current.row(), QModelIndex()) &&
+            current.row() < table_.rowCount()) {
+            table_.markRow(current.row());
+        } else {
+            table_.markRow(std::nullopt);
+        }
+    });
 }
 
 // An empty list that has the keyboard focus says so with a dotted frame, as
@@ -196,7 +202,8 @@ void CMultiHeaderList::mouseReleaseEvent(QMouseEvent* event) {
 
 void CMultiHeaderList::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        const QString text = selectedRowsText();
+        QString text;
+        boundary_.run([&] { text = selectedRowsText(); });
         if (!text.isEmpty()) QApplication::clipboard()->setText(text);
         event->accept();
         return;

@@ -10,6 +10,7 @@
 namespace keld::ui {
 
 class CHeaderCtrlCl;
+class CoreBoundary;
 class ResultListModel;
 
 // The result list: one row per unit the last run accepted, 22 centred
@@ -20,12 +21,13 @@ class ResultListModel;
 // list's columns in line. The row last selected by mouse or keyboard is the
 // table's mark; a click anywhere in the list reports rowClicked, which the
 // page answers by restoring that row's inputs. Ctrl+C copies the selected
-// rows as tab-separated text with a heading line.
+// rows as tab-separated text with a heading line. The mark and the copy reach
+// the table through the window's core boundary.
 class CMultiHeaderList : public QTableView {
     Q_OBJECT
 public:
-    // The table is the selection page's and outlives the list.
-    explicit CMultiHeaderList(ResultTable& table, QWidget* parent = nullptr);
+    // The table is the selection page's; it and the boundary outlive the list.
+    CMultiHeaderList(ResultTable& table, CoreBoundary& boundary, QWidget* parent = nullptr);
     ~CMultiHeaderList() override;
 
     CHeaderCtrlCl* ownHeader() const { return ownHeader_; }
@@ -66,6 +68,7 @@ private:
     void placeRows();
 
     ResultTable& table_;
+    CoreBoundary& boundary_;
     ResultListModel* model_;
     CHeaderCtrlCl* ownHeader_;
     CHeaderCtrlCl* groupRow_ = nullptr;

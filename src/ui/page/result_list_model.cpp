@@ -6,11 +6,9 @@
 namespace keld::ui {
 
 ResultListModel::ResultListModel(ResultTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {
-    table_.setObserver(this);
-}
+    : QAbstractTableModel(parent), table_(table), tableSubscription_(table_.subscribe(*this)) {}
 
-ResultListModel::~ResultListModel() { table_.setObserver(nullptr); }
+ResultListModel::~ResultListModel() = default;
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_.rowCount();

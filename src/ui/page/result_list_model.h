@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 
+#include "selection/observer_list.h"
 #include "selection/result_table.h"
 
 namespace keld::ui {
@@ -39,6 +40,7 @@ private:
     void cellChanged(int row, int column) override;
 
     ResultTable& table_;
+    Subscription tableSubscription_;
 };
 
 }  // namespace keld::ui
