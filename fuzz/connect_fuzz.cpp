@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "engine/connect.h"
 #include "engine/module_table.h"
+#include "fuzz_check.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include "base/number_text.h"
 #include "decimal_grammar.h"
-#include "fuzz_check.h"
 #include "engine/value_pairs.h"
+#include "fuzz_check.h"
 
 namespace {
 

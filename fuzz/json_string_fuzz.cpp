@@ -13,8 +13,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "session/selection_json.h"
 #include "fuzz_check.h"
+#include "session/selection_json.h"
 #include "utf8_oracle.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
-#include "session/usage_error.h"
 #include "fuzz_check.h"
+#include "session/usage_error.h"
 
 namespace {
 

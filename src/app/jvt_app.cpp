@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "app/launch_block.h"
-#include "db/performance_database.h"
 #include "base/program_identity.h"
+#include "db/performance_database.h"
 #include "ui/main_window/jvt_dlg.h"
 #include "ui/user_dialogs.h"
 

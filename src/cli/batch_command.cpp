@@ -18,9 +18,9 @@
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
 #include "cli/schedule_results.h"
+#include "reports/pdflib_staged_file.h"
 #include "session/selection_session.h"
 #include "session/usage_error.h"
-#include "reports/pdflib_staged_file.h"
 
 namespace keld::cli {
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_usage.h"
 
-#include "session/page_options.h"
 #include "cli/schedule_duty.h"
+#include "session/page_options.h"
 
 namespace keld::cli {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "session/selection_json.h"
 #include "cli/listed_datasheet.h"
 #include "cli/output_guard.h"
+#include "session/selection_json.h"
 #include "session/selection_session.h"
 #include "session/usage_error.h"
 
@@ -63,12 +63,12 @@ DatasheetOptions ParseOptions(const std::vector<std::string>& args) {
 void WriteJson(std::ostream& out, const DatasheetOptions& options, const DatasheetOutcome& outcome,
                const std::vector<CollectingSink::Message>& messages) {
     keld::WriteJson(out, Json{
-                       {"file", outcome.written ? Json(options.out) : Json(nullptr)},
-                       {"model", options.model},
-                       {"complete", outcome.complete},
-                       {"models", outcome.models},
-                       {"messages", MessagesJson(messages)},
-                   });
+                             {"file", outcome.written ? Json(options.out) : Json(nullptr)},
+                             {"model", options.model},
+                             {"complete", outcome.complete},
+                             {"models", outcome.models},
+                             {"messages", MessagesJson(messages)},
+                         });
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/listed_datasheet.h"
 
-#include "session/selection_session.h"
 #include "base/module_directory.h"
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
 #include "selection/result_columns.h"
+#include "session/selection_session.h"
 
 namespace keld::cli {
 namespace {
@@ -39,7 +39,8 @@ DatasheetOutcome WriteListedDatasheet(SelectionSession& session, const std::opti
 
     PDFlib pdf;
     const ExportRequest request{
-        pdf, session.page(), session.database(), session.collected(), ModuleDirectory(), kBuildDate, texts, path};
+        pdf, session.page(), session.database(), session.collected(), ModuleDirectory(), kBuildDate, texts,
+        path};
     const ExportResult result = ExportDatasheet(request);
     outcome.written = result.status == ExportStatus::Written;
     // A figure the database could not give, in the run or on the sheet,

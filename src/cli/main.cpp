@@ -15,8 +15,8 @@
 #include "cli/exit_codes.h"
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
-#include "session/usage_error.h"
 #include "reports/pdflib_staged_file.h"
+#include "session/usage_error.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "session/page_options.h"
 #include "cli/schedule_reader.h"
+#include "session/page_options.h"
 
 namespace keld::cli {
 

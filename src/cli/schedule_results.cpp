@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "selection/page/selection_page.h"
-#include "session/selection_json.h"
 #include "selection/result_columns.h"
+#include "session/selection_json.h"
 
 namespace keld::cli {
 namespace {

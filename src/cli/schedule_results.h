@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "session/collecting_sink.h"
 #include "cli/listed_datasheet.h"
+#include "engine/selection_conditions.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
-#include "engine/selection_conditions.h"
+#include "session/collecting_sink.h"
 
 namespace keld {
 class SelectionPage;

@@ -5,9 +5,9 @@
 
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
+#include "cli/table_printer.h"
 #include "session/selection_json.h"
 #include "session/selection_session.h"
-#include "cli/table_printer.h"
 #include "session/usage_error.h"
 
 namespace keld::cli {

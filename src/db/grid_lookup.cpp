@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "base/format_text.h"
-#include "db/lookups.h"
 #include "base/message_sink.h"
+#include "db/lookups.h"
 #include "db/oat_axis.h"
 #include "db/performance_database.h"
 #include "db/schema.h"

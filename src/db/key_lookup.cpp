@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "db/database_error.h"
 #include "base/format_text.h"
-#include "db/lookups.h"
 #include "base/message_sink.h"
+#include "db/database_error.h"
+#include "db/lookups.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 

@@ -13,9 +13,9 @@
 #include <system_error>
 #include <vector>
 
-#include "db/cipher_settings.h"
 #include "base/format_text.h"
 #include "base/message_sink.h"
+#include "db/cipher_settings.h"
 #include "db/recordset_writer.h"
 #include "db/statement_cache.h"
 

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "db/database_error.h"
 #include "base/format_text.h"
 #include "base/number_text.h"
+#include "db/database_error.h"
 #include "db/recordset_writer.h"
 
 namespace keld {

@@ -57,8 +57,14 @@ void ComputeQtkCorrections(PerformanceDatabase& db, const SelectionConditions& c
     const double foulingCapacity = lookup.fouling(schema::kCorrectionCapacity);
     const double altitudeCapacity = lookup.altitude(schema::kCorrectionCapacity);
     result.capacityFactor = glycolCapacity * (foulingCapacity * altitudeCapacity);
-    result.cooling = {altitudeCapacity, altitudePower, foulingCapacity, foulingPower,
-                      glycolCapacity,   glycolPower,   1.0,             1.0};
+    result.cooling = {altitudeCapacity,
+                      altitudePower,
+                      foulingCapacity,
+                      foulingPower,
+                      glycolCapacity,
+                      glycolPower,
+                      1.0,
+                      1.0};
 
     const float oat = conditions.coolingAmbientTemp;
     const float lwt = conditions.coolingOutletTemp;

@@ -25,11 +25,13 @@ void QhkCrossings(const SelectionConditions& conditions, std::vector<EnvelopeLim
     if (conditions.coolingAmbientTemp - kEnvelopeAmbient < 0) {
         const auto limit =
             static_cast<float>(conditions.coolingAmbientTemp * 6.666666666666667 + 68.33333333333333);
-        if (conditions.coolingOutletTemp > limit) crossed.push_back({false, conditions.coolingAmbientTemp, limit});
+        if (conditions.coolingOutletTemp > limit)
+            crossed.push_back({false, conditions.coolingAmbientTemp, limit});
     }
     if (conditions.heatingAmbientTemp - kEnvelopeAmbient < 0) {
         const auto limit = static_cast<float>(conditions.heatingAmbientTemp + 60.0);
-        if (conditions.heatingOutletTemp > limit) crossed.push_back({true, conditions.heatingAmbientTemp, limit});
+        if (conditions.heatingOutletTemp > limit)
+            crossed.push_back({true, conditions.heatingAmbientTemp, limit});
     }
 }
 
@@ -47,9 +49,15 @@ std::vector<EnvelopeLimit> EnvelopeCrossings(Series series, const SelectionCondi
                                              const CorrectionResult& corrections) {
     std::vector<EnvelopeLimit> crossed;
     switch (series) {
-        case Series::Qtk: QtkCrossings(conditions, corrections, crossed); break;
-        case Series::Qhk: QhkCrossings(conditions, crossed); break;
-        case Series::Gv5: Gv5Crossings(conditions, crossed); break;
+        case Series::Qtk:
+            QtkCrossings(conditions, corrections, crossed);
+            break;
+        case Series::Qhk:
+            QhkCrossings(conditions, crossed);
+            break;
+        case Series::Gv5:
+            Gv5Crossings(conditions, crossed);
+            break;
     }
     return crossed;
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "engine/module_table.h"
-
 #include <cstdint>
+
+#include "engine/module_table.h"
 
 namespace keld {
 

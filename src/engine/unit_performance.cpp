@@ -111,9 +111,15 @@ UnitPerformance Evaluation::run() {
         return result_;
     }
     switch (series_) {
-        case Series::Qtk: qtk(); break;
-        case Series::Qhk: qhk(); break;
-        case Series::Gv5: gv5(); break;
+        case Series::Qtk:
+            qtk();
+            break;
+        case Series::Qhk:
+            qhk();
+            break;
+        case Series::Gv5:
+            gv5();
+            break;
     }
     return result_;
 }
@@ -162,8 +168,8 @@ void Evaluation::qtk() {
     constexpr double kWaterFlowFactor = 1.0;
     const CircuitDuty cooling = CoolingCircuit(conditions_);
     const bool ratingPoint = AtCoolingRatingPoint(conditions_, corrections_);
-    const CircuitWater water =
-        ComputeCircuitWater(cooling, duty, kWaterFlowFactor, ratingPoint, [this] { return unit_.ratedFlow(); });
+    const CircuitWater water = ComputeCircuitWater(cooling, duty, kWaterFlowFactor, ratingPoint,
+                                                   [this] { return unit_.ratedFlow(); });
     result_.coolingFlow = water.flow;
     result_.coolingInletTemp = water.inletTemp;
     result_.permittedFlow = ParseFlowRange(unit_.permittedFlow());
@@ -194,8 +200,9 @@ void Evaluation::qhk() {
         return ModuleDuty{module.heatingCapacity * corrections_.heatCapacityRatio,
                           module.heatingPower * corrections_.heatPowerRatio};
     };
-    const UnitDuty cooling = CombineModules(
-        coolingOf(modules_.first), second != nullptr ? std::optional(coolingOf(modules_.second)) : std::nullopt);
+    const UnitDuty cooling =
+        CombineModules(coolingOf(modules_.first),
+                       second != nullptr ? std::optional(coolingOf(modules_.second)) : std::nullopt);
     const UnitDuty heating = CombineModules(
         heatingOf(first), second != nullptr ? std::optional(heatingOf(*second)) : std::nullopt);
     result_.hasHeating = true;
@@ -219,9 +226,9 @@ void Evaluation::qhk() {
     const bool coolingRatingPoint = AtCoolingRatingPoint(conditions_, corrections_);
     const CircuitWater chilled = ComputeCircuitWater(chilledCircuit, cooling, k, coolingRatingPoint,
                                                      [this] { return unit_.ratedFlow(); });
-    const CircuitWater hot =
-        ComputeCircuitWater(HeatingCircuit(conditions_), heating, k, AtHeatingRatingPoint(conditions_, corrections_),
-                            [this] { return unit_.ratedHeatingFlow(); });
+    const CircuitWater hot = ComputeCircuitWater(HeatingCircuit(conditions_), heating, k,
+                                                 AtHeatingRatingPoint(conditions_, corrections_),
+                                                 [this] { return unit_.ratedHeatingFlow(); });
     result_.coolingFlow = chilled.flow;
     result_.coolingInletTemp = chilled.inletTemp;
     result_.heatingFlow = hot.flow;
@@ -250,9 +257,9 @@ void Evaluation::qhk() {
 
 void Evaluation::gv5() {
     const bool useConference2 = UsesSecondDropCurve(result_.storedName);
-    const UnitDuty duty = CombineModules(
-        coolingOf(modules_.first),
-        modules_.hasSecond() ? std::optional(coolingOf(modules_.second)) : std::nullopt);
+    const UnitDuty duty =
+        CombineModules(coolingOf(modules_.first),
+                       modules_.hasSecond() ? std::optional(coolingOf(modules_.second)) : std::nullopt);
     result_.coolingCapacity = duty.capacity;
     result_.coolingPower = duty.power;
 
@@ -269,7 +276,8 @@ void Evaluation::gv5() {
                          : 1.0;
     const CircuitDuty cooling = CoolingCircuit(conditions_);
     const bool ratingPoint = AtCoolingRatingPoint(conditions_, corrections_);
-    const CircuitWater water = ComputeCircuitWater(cooling, duty, k, ratingPoint, [ratedFlow] { return ratedFlow; });
+    const CircuitWater water =
+        ComputeCircuitWater(cooling, duty, k, ratingPoint, [ratedFlow] { return ratedFlow; });
     result_.coolingFlow = water.flow;
     result_.coolingInletTemp = water.inletTemp;
     result_.permittedFlow = ParseFlowRange(unit_.permittedFlow());

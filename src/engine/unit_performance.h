@@ -23,13 +23,13 @@ class UnitRecord {
 public:
     explicit UnitRecord(const Recordset& row) : row_(row) {}
 
-    std::string modelName() const;        // as stored ("QTK090GN5-LQE")
-    std::string connect() const;          // the module indexes, "0" or "1+1"
-    std::string pressureDrops() const;    // kPa at the nominal flow, "61.8" or "30.2/30.2"
-    std::string nominalFlows() const;     // L/s per module for the drops, "22.07" or "11/11"
-    std::string permittedFlow() const;    // L/s, "min~max"
-    double ratedFlow() const;             // L/s at 35 °C, 12 → 7 °C; raises DatabaseError unless a number
-    double ratedHeatingFlow() const;      // L/s at 7 °C, 40 → 45 °C; the number the text begins with
+    std::string modelName() const;      // as stored ("QTK090GN5-LQE")
+    std::string connect() const;        // the module indexes, "0" or "1+1"
+    std::string pressureDrops() const;  // kPa at the nominal flow, "61.8" or "30.2/30.2"
+    std::string nominalFlows() const;   // L/s per module for the drops, "22.07" or "11/11"
+    std::string permittedFlow() const;  // L/s, "min~max"
+    double ratedFlow() const;           // L/s at 35 °C, 12 → 7 °C; raises DatabaseError unless a number
+    double ratedHeatingFlow() const;    // L/s at 7 °C, 40 → 45 °C; the number the text begins with
     // A rated figure ("capacity", "Power", "capacity7", "Power7"): the number
     // its text begins with. One beyond the range of a real raises
     // DatabaseError like any unreadable field.
@@ -54,8 +54,8 @@ enum class Rejection {
 struct UnitPerformance {
     std::string storedName;
     Rejection rejection = Rejection::None;
-    EnvelopeLimit envelope;    // Envelope: the limit crossed
-    FlowRange permittedFlow;   // Flow: the range the flow left (also set when accepted)
+    EnvelopeLimit envelope;   // Envelope: the limit crossed
+    FlowRange permittedFlow;  // Flow: the range the flow left (also set when accepted)
 
     double coolingCapacity = 0;
     double coolingPower = 0;

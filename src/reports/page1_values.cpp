@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "db/database_error.h"
 #include "base/format_text.h"
-#include "db/performance_database.h"
-#include "db/schema.h"
 #include "base/significant.h"
 #include "base/significant_rounding.h"
+#include "db/database_error.h"
+#include "db/performance_database.h"
+#include "db/schema.h"
 #include "reports/datasheet_text.h"
 #include "reports/pdflib.h"
 #include "reports/report_database.h"
@@ -116,8 +116,8 @@ void Page1Values::drawSelectionParameters(const WaterRating& rating) {
     show(S4(power), kValueColumn1, 10);
     show(S4(EfficiencyRatio(capacity, power)), kValueColumn1, 11);
     show(FormatText("%.1f", conditions.coolingAmbientTemp), kValueColumn1, 13);
-    show(FormatText("%.2f/%.2f", figures().coolingInletTemp, conditions.coolingOutletTemp),
-         kValueColumn1, 14);
+    show(FormatText("%.2f/%.2f", figures().coolingInletTemp, conditions.coolingOutletTemp), kValueColumn1,
+         14);
 
     if (conditions.unitType == 1) {
         const double heating = RoundSignificant4(figures().heatingCapacity);
@@ -127,8 +127,8 @@ void Page1Values::drawSelectionParameters(const WaterRating& rating) {
         show(S4(EfficiencyRatio(heating, heatingPower)), kValueColumn2, 11);
         show(S4(RoundSignificant4(figures().heatingFlow)), kValueColumn2, 12);
         show(FormatText("%.1f", conditions.heatingAmbientTemp), kValueColumn2, 13);
-        show(FormatText("%.2f/%.2f", figures().heatingInletTemp, conditions.heatingOutletTemp),
-             kValueColumn2, 14);
+        show(FormatText("%.2f/%.2f", figures().heatingInletTemp, conditions.heatingOutletTemp), kValueColumn2,
+             14);
     } else {
         for (int row = 9; row <= 14; ++row) show("-", kValueColumn2, row);
     }
@@ -160,7 +160,8 @@ void Page1Values::drawUnitData(const WaterRating& rating) {
     drawPhysicalAndElectrical();
 
     show(S4(RoundSignificant4(figures().coolingFlow)), kValueColumn1, 12);
-    show(PressureDropText(PressureDropCell(SeriesOf(conditions), figures().pressureDrops)), kValueColumn1, 19);
+    show(PressureDropText(PressureDropCell(SeriesOf(conditions), figures().pressureDrops)), kValueColumn1,
+         19);
 }
 
 void Page1Values::drawEvaporatorWaterColumn(const WaterRating& rating, const std::string& size) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reports/part_load_data.h"
 
-#include "db/database_error.h"
 #include "base/format_text.h"
+#include "db/database_error.h"
 #include "db/performance_database.h"
 #include "db/schema.h"
 #include "reports/datasheet_text.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reports/report_database.h"
 
-#include "db/database_error.h"
 #include "base/message_sink.h"
+#include "db/database_error.h"
 #include "db/performance_database.h"
 
 namespace keld {

@@ -11,7 +11,7 @@ namespace keld {
 // The inputs a result row was computed for, kept with the row so that
 // marking the row (or writing its datasheet) restores them.
 struct ModelResult {
-    std::string modelName;  // as shown in column 0
+    std::string modelName;    // as shown in column 0
     UnitPerformance figures;  // the row's figures as numbers, which its cells show
     float coolingAmbientTemp = 0;
     float coolingOutletTemp = 0;

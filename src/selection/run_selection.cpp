@@ -3,9 +3,9 @@
 
 #include <exception>
 
+#include "base/message_sink.h"
 #include "db/database_error.h"
 #include "db/lookups.h"
-#include "base/message_sink.h"
 #include "db/performance_database.h"
 #include "selection/page/selection_page.h"
 #include "selection/series_runs.h"
@@ -16,9 +16,12 @@ namespace {
 RunOutcome RunForConditions(SelectionPage& page, PerformanceDatabase& db) {
     const SelectionConditions& conditions = page.conditions();
     switch (SeriesOf(conditions)) {
-        case Series::Qtk: return RunQtkSelection(page, db);
-        case Series::Qhk: return RunQhkSelection(page, db);
-        case Series::Gv5: break;
+        case Series::Qtk:
+            return RunQtkSelection(page, db);
+        case Series::Qhk:
+            return RunQhkSelection(page, db);
+        case Series::Gv5:
+            break;
     }
     return RunGv5Selection(page, db);
 }

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <exception>
 
-#include "db/database_error.h"
 #include "base/format_text.h"
 #include "base/message_sink.h"
-#include "db/performance_database.h"
-#include "db/recordset.h"
 #include "base/significant.h"
 #include "base/significant_rounding.h"
+#include "db/database_error.h"
+#include "db/performance_database.h"
+#include "db/recordset.h"
 #include "engine/module_table.h"
 
 namespace keld {
@@ -99,7 +99,8 @@ ModelResult& AddResultRow(ResultTable& results, int row, const std::string& show
     return record;
 }
 
-void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, const UnitPerformance& unit) {
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions,
+                       const UnitPerformance& unit) {
     record.figures = unit;
     record.coolingAmbientTemp = conditions.coolingAmbientTemp;
     record.coolingOutletTemp = conditions.coolingOutletTemp;

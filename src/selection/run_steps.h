@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "engine/selection_conditions.h"
 #include "engine/unit_performance.h"
 #include "selection/model_result.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
-#include "engine/selection_conditions.h"
 
 namespace keld {
 
@@ -83,7 +83,8 @@ ModelResult& AddResultRow(ResultTable& results, int row, const std::string& show
 // the cooling duty as used (inlet and flow as shown), altitude in whole
 // metres, fouling, required capacity, tolerance and whether the chilled-water
 // flow was entered.
-void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions, const UnitPerformance& unit);
+void FillCoolingRecord(ModelResult& record, const SelectionConditions& conditions,
+                       const UnitPerformance& unit);
 
 // Column 15: the altitude to 4 significant digits when above 0, else "0".
 std::string AltitudeCell(const SelectionConditions& conditions);

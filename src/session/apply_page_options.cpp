@@ -4,12 +4,12 @@
 #include <string>
 
 #include "base/quoted_text.h"
-#include "session/usage_error.h"
 #include "selection/page/edit_numbers.h"
 #include "selection/page/field_normalisation.h"
 #include "selection/page/page_controls.h"
 #include "selection/page/page_edits.h"
 #include "selection/page/selection_page.h"
+#include "session/usage_error.h"
 
 namespace keld {
 namespace {

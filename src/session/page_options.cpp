@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "base/quoted_text.h"
-#include "session/usage_error.h"
 #include "selection/page/page_controls.h"
+#include "session/usage_error.h"
 
 namespace keld {
 namespace {

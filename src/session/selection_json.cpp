@@ -185,7 +185,8 @@ Json JsonNumber(double value) {
     if (!std::isfinite(value)) return nullptr;
     // Whole numbers as integers, so that 8 is written "8" and not "8.0".
     constexpr double kLargestWhole = 9007199254740992.0;  // 2^53: every whole double below is exact
-    if (value == std::trunc(value) && std::fabs(value) < kLargestWhole) return static_cast<std::int64_t>(value);
+    if (value == std::trunc(value) && std::fabs(value) < kLargestWhole)
+        return static_cast<std::int64_t>(value);
     return value;
 }
 
@@ -228,7 +229,8 @@ Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Mes
         const ResultTable::Row& row = table.row(r);
         rows.push_back(Json(row));
         const ModelResult* record = table.recordOfRow(r);
-        figures.push_back(record != nullptr ? FiguresJson(row[column::kModel], record->figures) : Json(nullptr));
+        figures.push_back(record != nullptr ? FiguresJson(row[column::kModel], record->figures)
+                                            : Json(nullptr));
     }
     return Json{
         {"conditions", ConditionsJson(page.conditions())},
@@ -272,7 +274,8 @@ PageOptions RequestFromJson(const Json& request) {
     }
     PageOptions options;
     for (std::size_t i = 0; i < args.size();) {
-        if (!TakePageOption(args, i, options)) throw UsageError("no page option is named " + Quoted(args[i].substr(2)));
+        if (!TakePageOption(args, i, options))
+            throw UsageError("no page option is named " + Quoted(args[i].substr(2)));
     }
     return options;
 }

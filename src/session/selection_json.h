@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
-#include "session/collecting_sink.h"
-#include "session/page_options.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
+#include "session/collecting_sink.h"
+#include "session/page_options.h"
 
 namespace keld {
 

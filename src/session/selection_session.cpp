@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "session/selection_session.h"
 
+#include <utility>
+
 #include "base/module_directory.h"
 #include "session/apply_page_options.h"
-
-#include <utility>
 
 namespace keld {
 

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "db/performance_database.h"
+#include "selection/launch_parameters.h"
+#include "selection/page/selection_page.h"
+#include "selection/run_selection.h"
 #include "session/collecting_sink.h"
 #include "session/database_failure_sink.h"
 #include "session/page_options.h"
-#include "selection/launch_parameters.h"
-#include "selection/run_selection.h"
-#include "selection/page/selection_page.h"
 
 namespace keld {
 

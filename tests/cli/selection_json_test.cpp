@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "session/selection_json.h"
 
-#include "session/usage_error.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+
+#include "session/usage_error.h"
 
 namespace keld {
 namespace {
@@ -80,12 +80,9 @@ TEST(RequestJson, RefusesWhatTheCommandLineRefusesNamingTheMember) {
         const char* json;
         const char* named;
     } cases[] = {
-        {R"({"ambiant": 35})", "ambiant"},
-        {R"({"ambient": [35]})", "ambient"},
-        {R"({"ambient": true})", "ambient"},
-        {R"({"compressor": "scroll"})", "--compressor"},
-        {R"({"inlet": 12, "flow": 20})", "--flow"},
-        {R"([35])", "object"},
+        {R"({"ambiant": 35})", "ambiant"},          {R"({"ambient": [35]})", "ambient"},
+        {R"({"ambient": true})", "ambient"},        {R"({"compressor": "scroll"})", "--compressor"},
+        {R"({"inlet": 12, "flow": 20})", "--flow"}, {R"([35])", "object"},
     };
     for (const auto& c : cases) {
         try {

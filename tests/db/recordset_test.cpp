@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "db/database_error.h"
 #include "base/format_text.h"
+#include "db/database_error.h"
 #include "db/performance_database.h"
 #include "support/opened_fixture.h"
 #include "support/recording_sink.h"

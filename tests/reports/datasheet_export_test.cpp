@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "datasheet_fixture.h"
-#include "selection/result_columns.h"
 #include "selection/page/selection_page.h"
+#include "selection/result_columns.h"
 
 namespace keld {
 namespace {

@@ -6,10 +6,10 @@
 
 #include "datasheet_pdf_reader.h"
 #include "db/performance_database.h"
-#include "support/pdf_tools.h"
 #include "reports/datasheet_export.h"
 #include "reports/pdflib.h"
 #include "support/fixture_database.h"
+#include "support/pdf_tools.h"
 #include "support/recording_sink.h"
 
 namespace keld::test {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/pdf_tools.h"
 #include "reports/pdflib.h"
+#include "support/pdf_tools.h"
 
 namespace keld {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "support/pdf_tools.h"
 #include "reports/pdflib.h"
+#include "support/pdf_tools.h"
 
 namespace keld {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "engine/candidate_query.h"
 #include "engine/connect.h"
-#include "selection/model_names.h"
 #include "engine/module_table.h"
 #include "engine/selection_conditions.h"
 #include "engine/value_pairs.h"
+#include "selection/model_names.h"
 
 namespace keld {
 namespace {

@@ -72,18 +72,12 @@ struct GoodText {
 
 TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
     const GoodText cases[] = {
-        {kCoolingAmbientEdit, " 12.5 ", 12.5},
-        {kCoolingAmbientEdit, "\t-8", -8},
-        {kCoolingAmbientEdit, "+3", 3},
-        {kCoolingAmbientEdit, "1.5e1", 15},
-        {kCoolingAmbientEdit, ".5", 0.5},
-        {kCoolingAmbientEdit, "5.", 5},
-        {kCoolingAmbientEdit, "-0", 0},
-        {kCoolingAmbientEdit, "1e-50", 0},
-        {kCoolingAmbientEdit, "-2e-56", 0},
-        {kCoolingCapacityEdit, " 600\t", 600},
-        {kCoolingCapacityEdit, "+7", 7},
-        {kCoolingCapacityEdit, "-2147483648", -2147483648.0},
+        {kCoolingAmbientEdit, " 12.5 ", 12.5}, {kCoolingAmbientEdit, "\t-8", -8},
+        {kCoolingAmbientEdit, "+3", 3},        {kCoolingAmbientEdit, "1.5e1", 15},
+        {kCoolingAmbientEdit, ".5", 0.5},      {kCoolingAmbientEdit, "5.", 5},
+        {kCoolingAmbientEdit, "-0", 0},        {kCoolingAmbientEdit, "1e-50", 0},
+        {kCoolingAmbientEdit, "-2e-56", 0},    {kCoolingCapacityEdit, " 600\t", 600},
+        {kCoolingCapacityEdit, "+7", 7},       {kCoolingCapacityEdit, "-2147483648", -2147483648.0},
         {kCoolingCapacityEdit, "007", 7},
     };
     for (const GoodText& c : cases) {

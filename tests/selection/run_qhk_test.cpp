@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/selection_fixture.h"
 #include "selection/page/page_controls.h"
+#include "support/selection_fixture.h"
 
 namespace keld::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "db/performance_database.h"
-#include "selection/run_selection.h"
 #include "selection/page/selection_page.h"
+#include "selection/run_selection.h"
 #include "support/fixture_database.h"
 #include "support/recording_sink.h"
 
