@@ -84,17 +84,7 @@ void Gv5Run::evaluate(const Recordset& row) {
     if (HiddenByLaunch(page_.launch().SecondDigit, ParseConnect(record.connect(), Series::Gv5).first)) return;
     const UnitPerformance unit = EvaluateUnit(Series::Gv5, record, conditions_, corrections_, db_);
     const std::string shownName = ShownModelName(storedName, Series::Gv5, page_.launch().Brand);
-    switch (unit.rejection) {
-        case Rejection::Inconsistent:
-            return RejectedUnits::add(rejected_.inconsistent, shownName);
-        // The run has checked the envelope before the corrections: no unit gets here.
-        case Rejection::Envelope:
-            return;
-        case Rejection::Flow:
-            return RejectedUnits::add(rejected_.flow, shownName);
-        case Rejection::None:
-            break;
-    }
+    if (!Accepted(unit, shownName, rejected_)) return;
 
     const std::string ratedCapacity = FourDigitText(unit.ratedCapacity);
     const ResultCells cells{

@@ -81,17 +81,7 @@ std::string QhkRun::envelopeMessage() const {
 void QhkRun::evaluate(const Recordset& row) {
     const UnitPerformance unit = EvaluateUnit(Series::Qhk, UnitRecord(row), conditions_, corrections_, db_);
     const std::string shownName = ShownModelName(unit.storedName, Series::Qhk, page_.launch().Brand);
-    switch (unit.rejection) {
-        case Rejection::Inconsistent:
-            return RejectedUnits::add(rejected_.inconsistent, shownName);
-        // The run has checked the envelope before the walk: no unit gets here.
-        case Rejection::Envelope:
-            return;
-        case Rejection::Flow:
-            return RejectedUnits::add(rejected_.flow, shownName);
-        case Rejection::None:
-            break;
-    }
+    if (!Accepted(unit, shownName, rejected_)) return;
 
     const std::string ratedCapacity = FourDigitText(unit.ratedCapacity);
     const std::string ratedPower = FourDigitText(unit.ratedPower);

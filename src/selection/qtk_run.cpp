@@ -64,16 +64,7 @@ RunOutcome QtkRun::run() {
 void QtkRun::evaluate(const Recordset& row) {
     const UnitPerformance unit = EvaluateUnit(Series::Qtk, UnitRecord(row), conditions_, corrections_, db_);
     const std::string shownName = ShownModelName(unit.storedName, Series::Qtk, page_.launch().Brand);
-    switch (unit.rejection) {
-        case Rejection::Inconsistent:
-            return RejectedUnits::add(rejected_.inconsistent, shownName);
-        case Rejection::Envelope:
-            return RejectedUnits::add(rejected_.envelope, unit.storedName);
-        case Rejection::Flow:
-            return RejectedUnits::add(rejected_.flow, shownName);
-        case Rejection::None:
-            break;
-    }
+    if (!Accepted(unit, shownName, rejected_)) return;
 
     const ResultCells cells{
         {column::kCoolingCapacity, FourDigitText(unit.coolingCapacity)},

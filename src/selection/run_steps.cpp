@@ -80,6 +80,23 @@ RunOutcome WalkCandidates(PerformanceDatabase& db, MessageSink& messages,
     return ListEffect::Replaced;
 }
 
+bool Accepted(const UnitPerformance& unit, const std::string& shownName, RejectedUnits& rejected) {
+    switch (unit.rejection) {
+        case Rejection::None:
+            return true;
+        case Rejection::Inconsistent:
+            RejectedUnits::add(rejected.inconsistent, shownName);
+            break;
+        case Rejection::Envelope:
+            RejectedUnits::add(rejected.envelope, unit.storedName);
+            break;
+        case Rejection::Flow:
+            RejectedUnits::add(rejected.flow, shownName);
+            break;
+    }
+    return false;
+}
+
 void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected) {
     ShowNameList(messages, rejected.flow, ":Water flow is beyond range");
 }

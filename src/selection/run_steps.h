@@ -64,6 +64,10 @@ struct RejectedUnits {
     static void add(std::string& list, const std::string& name) { list += name + ","; }
 };
 
+// Whether the engine accepted `unit`; a unit it left out is filed under its
+// reason (the envelope list by its stored name, the others by `shownName`).
+bool Accepted(const UnitPerformance& unit, const std::string& shownName, RejectedUnits& rejected);
+
 // The closing messages of a run (caption "JVT"): the flow list with
 // ":Water flow is beyond range", and, after every other closing message, the
 // inconsistent units with ":Model data is inconsistent".
