@@ -15,9 +15,13 @@ SelectionSession::SelectionSession(const LaunchParameters& launch, MessageSink& 
       database_(databaseMessages_),
       databasePath_(std::move(databasePath)) {}
 
+// The collected messages are made first of all members, so the page and the
+// database are given a sink that already exists.
 SelectionSession::SelectionSession(const PageOptions& request)
-    : SelectionSession(DecodeLaunchText(request.launch.value_or("")), collected_,
-                       request.database.value_or(DatabasePathIn(ModuleDirectory()))) {
+    : messages_(collected_),
+      page_(std::in_place, DecodeLaunchText(request.launch.value_or("")), collected_),
+      database_(databaseMessages_),
+      databasePath_(request.database.value_or(DatabasePathIn(ModuleDirectory()))) {
     ApplyPageOptions(*page_, request);
 }
 
