@@ -98,6 +98,7 @@ TEST_GROUPS = {
 FOLDER_TESTS = {
     "src/engine": ["selection", "selection_seeds", "reports"],
     "src/selection": ["selection", "selection_seeds", "reports"],
+    "src/selection/page": ["selection", "selection_seeds", "reports"],
     "src/base": ["db", "significant_seeds", "selection", "reports"],
     "src/db": ["db", "significant_seeds", "selection", "data", "reports"],
     "src/reports": ["text_encoding_seeds", "reports"],
@@ -471,16 +472,6 @@ def prepare_scratch(scratch, commit):
             stdout=subprocess.DEVNULL,
         )
     return source, build
-
-
-def build_targets(build, targets, log):
-    command = ["flock", BUILD_LOCK, "nice", "-n", "10", "cmake", "--build", str(build), "--target", *targets]
-    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    if result.returncode != 0:
-        log.write(result.stdout[-4000:])
-    return result.returncode == 0
-
-
 
 
 def build_targets(build, targets, log):
