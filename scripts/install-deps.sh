@@ -15,7 +15,7 @@ libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
 poppler-utils poppler-data qpdf locales
-qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-svg-dev
+qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 fonts-liberation2 fonts-wqy-microhei xdg-utils xvfb"
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-dev"

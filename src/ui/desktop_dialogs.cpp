@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -41,6 +42,21 @@ int ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& text, const Q
     return box.exec();
 }
 
+// The file-save dialog; overwriting an earlier file is asked first.
+QString AskFileToSave(QWidget* owner, const QString& nameFilter, const QString& suffix,
+                      const QString& suggestedName = {}) {
+    const FocusKeeper focus;
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(nameFilter);
+    dialog.setDefaultSuffix(suffix);
+    if (!suggestedName.isEmpty()) dialog.selectFile(suggestedName);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 QString MessageBoxText(const QString& text) {
@@ -74,16 +90,11 @@ std::optional<ProjectTexts> DesktopDialogs::askProjectTexts(QWidget* owner) {
 }
 
 QString DesktopDialogs::askPdfPath(QWidget* owner) {
-    const FocusKeeper focus;
-    QFileDialog dialog(owner);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Adobe PDF File(*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    // Overwriting an earlier datasheet is asked first.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return AskFileToSave(owner, QStringLiteral("Adobe PDF File(*.pdf)"), QStringLiteral("pdf"));
+}
+
+QString DesktopDialogs::askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) {
+    return AskFileToSave(owner, nameFilter, QFileInfo(suggestedName).suffix(), suggestedName);
 }
 
 void DesktopDialogs::showAbout(QWidget* owner) {

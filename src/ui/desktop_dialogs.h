@@ -13,6 +13,7 @@ public:
     bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
+    QString askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) override;
     void showAbout(QWidget* owner) override;
     void openInViewer(QWidget* owner, const QString& path) override;
 };

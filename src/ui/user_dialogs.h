@@ -29,6 +29,11 @@ public:
     virtual std::optional<ProjectTexts> askProjectTexts(QWidget* owner) = 0;
     // The file-save dialog of the datasheet; an empty path when cancelled.
     virtual QString askPdfPath(QWidget* owner) = 0;
+    // A file-save dialog for another file the user keeps (a picture, a
+    // table): `nameFilter` as the dialog shows it ("PNG image (*.png)"),
+    // `suggestedName` the name offered, whose suffix is added to a name
+    // typed without one. An empty path when cancelled.
+    virtual QString askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) = 0;
     // The About box.
     virtual void showAbout(QWidget* owner) = 0;
     // Shows the written datasheet in the desktop's PDF viewer; when none

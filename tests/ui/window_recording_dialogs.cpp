@@ -28,6 +28,13 @@ QString RecordingDialogs::askPdfPath(QWidget* owner) {
     return pathAnswer;
 }
 
+QString RecordingDialogs::askSavePath(QWidget* owner, const QString& nameFilter,
+                                      const QString& suggestedName) {
+    record(owner, QStringLiteral("save ") + suggestedName);
+    lastNameFilter = nameFilter;
+    return savePathAnswer;
+}
+
 void RecordingDialogs::showAbout(QWidget* owner) { record(owner, QStringLiteral("about")); }
 
 void RecordingDialogs::openInViewer(QWidget*, const QString& path) {

@@ -12,21 +12,27 @@ namespace keld::test {
 
 // Answers the program's dialogs in a test and writes down, in order, every
 // dialog the program opened: "[caption] text" for message boxes and
-// questions, "project information", "file", "about" and "viewer <path>".
+// questions, "project information", "file", "save <suggested name>", "about"
+// and "viewer <path>".
 class RecordingDialogs : public ui::UserDialogs {
 public:
     void inform(QWidget* owner, const QString& text, const QString& caption) override;
     bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
+    QString askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) override;
     void showAbout(QWidget* owner) override;
     void openInViewer(QWidget* owner, const QString& path) override;
 
     // The answers: the question's (OK unless set), the project texts
-    // (nothing for Cancel) and the file (empty for Cancel).
+    // (nothing for Cancel), the datasheet's file and any other file to save
+    // (empty for Cancel).
     bool confirmAnswer = true;
     std::optional<ProjectTexts> projectAnswer = ProjectTexts{};
     QString pathAnswer;
+    QString savePathAnswer;
+    // The name filter the last file-save dialog showed.
+    QString lastNameFilter;
 
     // Runs while a message box is up, as a user acting behind it would.
     std::function<void()> whileInformed;

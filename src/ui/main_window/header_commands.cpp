@@ -7,8 +7,12 @@
 
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
+#include "selection/result_columns.h"
+#include "session/page_snapshot.h"
+#include "session/performance_map.h"
 #include "session/selection_session.h"
 #include "ui/core_boundary.h"
+#include "ui/dialogs/performance_map_dialog.h"
 #include "ui/page/keld_select.h"
 #include "ui/user_dialogs.h"
 
@@ -38,8 +42,60 @@ void HeaderCommands::setPage(CKeldSelect* page) { page_ = page; }
 void HeaderCommands::runCalc() {
     if (busy_) return;
     const Running running(busy_);
-    boundary_.run([this] { session_.runSelection(); });
+    boundary_.run([this] {
+        const RunOutcome outcome = session_.runSelection();
+        if (outcome.list == ListEffect::Replaced) {
+            listedDuty_ = OptionsOfPage(session_.page());
+        } else if (outcome.list == ListEffect::Cleared) {
+            listedDuty_.reset();
+        }
+    });
     showPage();
+}
+
+namespace {
+
+// A range of one temperature: the duty's own point of an axis.
+MapRange AtPoint(float temperature) { return {temperature, temperature, 1.0}; }
+
+// The map of `model` at `duty` over the unit's grids, and the unit at the
+// duty's own point. Nothing when the duty was refused; its messages are shown.
+std::optional<MapOfDuty> MapAtDuty(PerformanceDatabase& db, MessageSink& messages, const PageOptions& duty,
+                                   const std::string& model) {
+    const auto shown = [&messages](const MapOutcome& outcome) {
+        for (const CollectingSink::Message& message : outcome.messages)
+            messages.show(message.text, message.caption);
+        return outcome.map.has_value();
+    };
+    MapOutcome grid = MapUnit(db, MapRequest{duty, model, {}, {}, {}, {}});
+    if (!shown(grid)) return std::nullopt;
+    MapOfDuty content{std::move(*grid.map), {}, {}};
+    const SelectionConditions& at = content.map.duty;
+    const MapOutcome point =
+        MapUnit(db, MapRequest{duty, model, AtPoint(at.coolingAmbientTemp), AtPoint(at.coolingOutletTemp),
+                               AtPoint(at.heatingAmbientTemp), AtPoint(at.heatingOutletTemp)});
+    if (!shown(point)) return std::nullopt;
+    if (point.map->cooling.size() == 1) content.coolingDuty = point.map->cooling.front();
+    if (point.map->heating.size() == 1) content.heatingDuty = point.map->heating.front();
+    return content;
+}
+
+}  // namespace
+
+void HeaderCommands::showPerformanceMap(int row) {
+    if (busy_ || !listedDuty_) return;
+    const Running running(busy_);
+    std::optional<MapOfDuty> content;
+    boundary_.run([&] {
+        const ResultTable& list = session_.page().results();
+        if (row < 0 || row >= list.rowCount()) return;
+        content =
+            MapAtDuty(session_.database(), session_.messages(), *listedDuty_, list.cell(row, column::kModel));
+    });
+    if (!content) return;
+    auto* dialog = new PerformanceMapDialog(std::move(*content), dialogs_, boundary_, &window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void HeaderCommands::showPage() {

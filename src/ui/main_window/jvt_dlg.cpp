@@ -24,6 +24,7 @@
 #include "ui/dialog_units.h"
 #include "ui/main_window/main_window_template.h"
 #include "ui/page/keld_select.h"
+#include "ui/page/multi_header_list.h"
 #include "ui/user_dialogs.h"
 
 namespace keld::ui {
@@ -164,6 +165,8 @@ void CJVTDlg::createPage() {
     selectionPage_->move(0, 0);
     selectionPage_->show();
     commands_.setPage(selectionPage_);
+    connect(selectionPage_->resultList(), &CMultiHeaderList::performanceMapRequested, this,
+            [this](int row) { commands_.showPerformanceMap(row); });
 
     // The user starts on the page's first control, where Enter runs CALC,
     // rather than on the logo.

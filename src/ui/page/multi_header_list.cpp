@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "ui/page/multi_header_list.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 #include <algorithm>
+#include <optional>
 
 #include "selection/result_columns.h"
 #include "ui/core_boundary.h"
@@ -22,7 +26,8 @@ CMultiHeaderList::CMultiHeaderList(ResultTable& table, CoreBoundary& boundary, Q
       table_(table),
       boundary_(boundary),
       model_(new ResultListModel(table, this)),
-      ownHeader_(new CHeaderCtrlCl(this)) {
+      ownHeader_(new CHeaderCtrlCl(this)),
+      mapAction_(new QAction(QStringLiteral("Performance map…"), this)) {
     setHorizontalHeader(ownHeader_);
     setModel(model_);
     // A report list: grid lines, whole rows selected (several at once), the
@@ -45,9 +50,20 @@ CMultiHeaderList::CMultiHeaderList(ResultTable& table, CoreBoundary& boundary, Q
     // The model column is never resized; the others lie under the rows.
     ownHeader_->setSectionResizeMode(column::kModel, QHeaderView::Fixed);
     BuildHeaderRows();
+
+    mapAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mapAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(mapAction_, &QAction::triggered, this, &CMultiHeaderList::requestMapOfMarkedRow);
+    addAction(mapAction_);
 }
 
 CMultiHeaderList::~CMultiHeaderList() = default;
+
+void CMultiHeaderList::requestMapOfMarkedRow() {
+    std::optional<int> marked;
+    boundary_.run([&] { marked = table_.markedRow(); });
+    if (marked) Q_EMIT performanceMapRequested(*marked);
+}
 
 CHeaderCtrlCl* CMultiHeaderList::makeRow(const std::vector<int>& widths, const QStringList& texts) {
     auto* row = new CHeaderCtrlCl(ownHeader_);
@@ -198,6 +214,34 @@ void CMultiHeaderList::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !clickStarted_) return;
     clickStarted_ = false;
     Q_EMIT rowClicked();
+}
+
+// The first click of a double click has restored the row's inputs, as any
+// click does; the second asks for its map.
+void CMultiHeaderList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid()) Q_EMIT performanceMapRequested(index.row());
+}
+
+// The menu of the row under the mouse (the right press has marked it), or
+// from the keyboard of the marked row.
+void CMultiHeaderList::contextMenuEvent(QContextMenuEvent* event) {
+    std::optional<int> row;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        // The event may come from the rows or from the header above them.
+        const QPoint at = viewport()->mapFromGlobal(event->globalPos());
+        const QModelIndex index = viewport()->rect().contains(at) ? indexAt(at) : QModelIndex();
+        if (index.isValid()) row = index.row();
+    } else {
+        boundary_.run([&] { row = table_.markedRow(); });
+    }
+    QMenu menu(this);
+    QAction* map = menu.addAction(mapAction_->text());
+    map->setShortcut(mapAction_->shortcut());
+    map->setEnabled(row.has_value());
+    if (menu.exec(event->globalPos()) == map && row) Q_EMIT performanceMapRequested(*row);
+    event->accept();
 }
 
 void CMultiHeaderList::keyPressEvent(QKeyEvent* event) {

@@ -21,8 +21,11 @@ class ResultListModel;
 // list's columns in line. The row last selected by mouse or keyboard is the
 // table's mark; a click anywhere in the list reports rowClicked, which the
 // page answers by restoring that row's inputs. Ctrl+C copies the selected
-// rows as tab-separated text with a heading line. The mark and the copy reach
-// the table through the window's core boundary.
+// rows as tab-separated text with a heading line. "Performance map…" asks for
+// the map of a row's unit: from the context menu of a row, by a double click
+// on it (after the click has restored its inputs) and by Ctrl+M anywhere in
+// the window for the marked row. The mark and the copy reach the table
+// through the window's core boundary.
 class CMultiHeaderList : public QTableView {
     Q_OBJECT
 public:
@@ -50,12 +53,19 @@ public:
     // when no row is selected.
     QString selectedRowsText() const;
 
+    // The action "Performance map…" (Ctrl+M) of the marked row.
+    QAction* performanceMapAction() const { return mapAction_; }
+
 Q_SIGNALS:
     void rowClicked();
+    // The user asked for the performance map of the unit of `row`.
+    void performanceMapRequested(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
@@ -66,6 +76,7 @@ private:
     CHeaderCtrlCl* makeRow(const std::vector<int>& widths, const QStringList& texts);
     void applyWidths();
     void placeRows();
+    void requestMapOfMarkedRow();
 
     ResultTable& table_;
     CoreBoundary& boundary_;
@@ -75,6 +86,7 @@ private:
     CHeaderCtrlCl* symbolRow_ = nullptr;
     CHeaderCtrlCl* unitRow_ = nullptr;
     std::unique_ptr<HeaderWidths> widths_;
+    QAction* mapAction_;
     int rowHeight_ = 0;
     bool userSelecting_ = false;
     bool clickStarted_ = false;

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "ui/dialogs/performance_map_dialog.h"
+
+#include <QBuffer>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <sstream>
+#include <utility>
+
+#include "base/program_identity.h"
+#include "session/performance_map_csv.h"
+#include "ui/core_boundary.h"
+#include "ui/dialog_units.h"
+#include "ui/dialogs/map_charts.h"
+#include "ui/dialogs/map_table_model.h"
+#include "ui/main_window/main_window_template.h"
+#include "ui/user_dialogs.h"
+
+namespace keld::ui {
+namespace {
+
+// What the dialog says about the duty of a circuit: "Duty: 35 °C ambient,
+// 7 °C leaving water, 459.2 kW, EER 3.39".
+QString DutyText(const SelectionConditions& duty, MapCircuit circuit) {
+    const bool heating = circuit == MapCircuit::Heating;
+    return QStringLiteral("%1 duty: %2 °C ambient, %3 °C %4")
+        .arg(heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"),
+             TemperatureText(heating ? duty.heatingAmbientTemp : duty.coolingAmbientTemp),
+             TemperatureText(heating ? duty.heatingOutletTemp : duty.coolingOutletTemp),
+             heating ? QStringLiteral("hot water") : QStringLiteral("leaving water"));
+}
+
+QTableView* TableOf(const PerformanceMap& map, MapCircuit circuit, QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setModel(new MapTableModel(map, circuit, table));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeColumnsToContents();
+    return table;
+}
+
+}  // namespace
+
+PerformanceMapDialog::PerformanceMapDialog(MapOfDuty content, UserDialogs& dialogs, CoreBoundary& boundary,
+                                           QWidget* parent)
+    : QDialog(parent),
+      content_(std::move(content)),
+      dialogs_(dialogs),
+      boundary_(boundary),
+      tabs_(new QTabWidget(this)) {
+    const QString model = QString::fromStdString(content_.map.model);
+    setWindowTitle(QStringLiteral("Performance map - ") + model);
+    setFont(dialogFont());
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, kBackgroundColour);
+    setPalette(background);
+    setSizeGripEnabled(true);
+
+    auto* title = new QLabel(model, this);
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(16);
+    title->setFont(bold);
+    QString duties = DutyText(content_.map.duty, MapCircuit::Cooling);
+    if (!content_.map.heating.empty())
+        duties += QStringLiteral("   ") + DutyText(content_.map.duty, MapCircuit::Heating);
+    auto* duty = new QLabel(duties, this);
+
+    addCircuit(MapCircuit::Cooling, content_.coolingDuty);
+    if (!content_.map.heating.empty()) addCircuit(MapCircuit::Heating, content_.heatingDuty);
+
+    auto* png = new QPushButton(QStringLiteral("Save as PNG…"), this);
+    auto* svg = new QPushButton(QStringLiteral("Save as SVG…"), this);
+    auto* csv = new QPushButton(QStringLiteral("Save as CSV…"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(png, &QPushButton::clicked, this, &PerformanceMapDialog::savePicture);
+    connect(svg, &QPushButton::clicked, this, &PerformanceMapDialog::saveDrawing);
+    connect(csv, &QPushButton::clicked, this, &PerformanceMapDialog::saveCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton* button : {png, svg, csv, close}) button->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(png);
+    buttons->addWidget(svg);
+    buttons->addWidget(csv);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(duty);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    resize(900, 680);
+}
+
+PerformanceMapDialog::~PerformanceMapDialog() = default;
+
+void PerformanceMapDialog::addCircuit(MapCircuit circuit, const std::optional<MapPoint>& duty) {
+    const bool heating = circuit == MapCircuit::Heating;
+    auto* charts = new MapCharts(PointsOf(content_.map, circuit), duty, circuit, tabs_);
+    QTableView* table = TableOf(content_.map, circuit, tabs_);
+    tabs_->addTab(charts, heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"));
+    tabs_->addTab(table, heating ? QStringLiteral("Heating table") : QStringLiteral("Cooling table"));
+    (heating ? heatingCharts_ : coolingCharts_) = charts;
+    (heating ? heatingTable_ : coolingTable_) = table;
+}
+
+MapCharts* PerformanceMapDialog::charts(MapCircuit circuit) const {
+    return circuit == MapCircuit::Heating ? heatingCharts_ : coolingCharts_;
+}
+
+QTableView* PerformanceMapDialog::table(MapCircuit circuit) const {
+    return circuit == MapCircuit::Heating ? heatingTable_ : coolingTable_;
+}
+
+MapCircuit PerformanceMapDialog::currentCircuit() const {
+    const QWidget* current = tabs_->currentWidget();
+    return current != nullptr && (current == heatingCharts_ || current == heatingTable_)
+               ? MapCircuit::Heating
+               : MapCircuit::Cooling;
+}
+
+QString PerformanceMapDialog::suggestedName(const QString& what, const QString& suffix) const {
+    return QString::fromStdString(content_.map.model) + QLatin1Char('-') + what + QLatin1Char('.') + suffix;
+}
+
+bool PerformanceMapDialog::savePicture() {
+    const MapCircuit circuit = currentCircuit();
+    const MapCharts* shown = charts(circuit);
+    return save(
+        QStringLiteral("PNG image (*.png)"),
+        suggestedName(circuit == MapCircuit::Heating ? QStringLiteral("heating") : QStringLiteral("cooling"),
+                      QStringLiteral("png")),
+        [shown] {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            shown->grab().save(&buffer, "PNG");
+            return bytes;
+        });
+}
+
+bool PerformanceMapDialog::saveDrawing() {
+    const MapCircuit circuit = currentCircuit();
+    const MapCharts* shown = charts(circuit);
+    const QString title = windowTitle();
+    return save(
+        QStringLiteral("SVG drawing (*.svg)"),
+        suggestedName(circuit == MapCircuit::Heating ? QStringLiteral("heating") : QStringLiteral("cooling"),
+                      QStringLiteral("svg")),
+        [shown, title] {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            QSvgGenerator drawing;
+            drawing.setOutputDevice(&buffer);
+            drawing.setSize(shown->size());
+            drawing.setViewBox(QRect(QPoint(0, 0), shown->size()));
+            drawing.setTitle(title);
+            QPainter painter(&drawing);
+            shown->render(painter);
+            painter.end();
+            return bytes;
+        });
+}
+
+bool PerformanceMapDialog::saveCsv() {
+    return save(QStringLiteral("CSV table (*.csv)"),
+                suggestedName(QStringLiteral("map"), QStringLiteral("csv")), [this] {
+                    std::ostringstream text;
+                    WriteMapCsv(text, content_.map);
+                    return QByteArray::fromStdString(text.str());
+                });
+}
+
+// The file is written beside its target and takes its place only when every
+// byte reached it: a failed save leaves an earlier file as it was.
+bool PerformanceMapDialog::save(const QString& nameFilter, const QString& suggested,
+                                const std::function<QByteArray()>& contents) {
+    const QString path = dialogs_.askSavePath(this, nameFilter, suggested);
+    if (path.isEmpty()) return false;
+    QString failure;
+    const bool ran = boundary_.run([&] {
+        const QByteArray bytes = contents();
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            failure = file.errorString();
+        }
+    });
+    if (!ran) return false;
+    if (!failure.isEmpty()) {
+        dialogs_.inform(this, QStringLiteral("The file %1 could not be written: %2").arg(path, failure),
+                        QString::fromLatin1(kApplicationTitle));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace keld::ui

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+#include "session/performance_map.h"
+#include "ui/dialogs/map_circuit.h"
+
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+namespace keld::ui {
+
+class CoreBoundary;
+class MapCharts;
+class UserDialogs;
+
+// What the map dialog shows: the unit's map at a duty and, where the
+// evaluation gave them, the unit at the duty's own point of each circuit.
+struct MapOfDuty {
+    PerformanceMap map;
+    std::optional<MapPoint> coolingDuty;
+    std::optional<MapPoint> heatingDuty;
+};
+
+// How one unit performs around the duty it was listed for: the charts of
+// capacity and EER against ambient, one line per leaving water, and the same
+// points as a table; a heat pump has its heating charts and table too. The
+// charts of the tab in front (or of its circuit, behind a table) are saved as
+// a PNG picture or an SVG drawing, the whole map as the CSV text keld-cli map
+// writes. Resizing the dialog grows the charts; Escape closes it.
+class PerformanceMapDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The dialogs and the boundary outlive the dialog; the file-save dialogs
+    // and any failure to write a file are shown through them.
+    PerformanceMapDialog(MapOfDuty content, UserDialogs& dialogs, CoreBoundary& boundary,
+                         QWidget* parent = nullptr);
+    ~PerformanceMapDialog() override;
+
+    const PerformanceMap& map() const { return content_.map; }
+    // The charts of a circuit; null for the heating of a chiller.
+    MapCharts* charts(MapCircuit circuit) const;
+    QTableView* table(MapCircuit circuit) const;
+    QTabWidget* tabs() const { return tabs_; }
+
+    // Asks for a file and writes the charts of the current circuit as a PNG
+    // picture or an SVG drawing, or the whole map as CSV. True when a file was
+    // written; a failure has been shown in a message box.
+    bool savePicture();
+    bool saveDrawing();
+    bool saveCsv();
+
+private:
+    void addCircuit(MapCircuit circuit, const std::optional<MapPoint>& duty);
+    MapCircuit currentCircuit() const;
+    QString suggestedName(const QString& what, const QString& suffix) const;
+    bool save(const QString& nameFilter, const QString& suggested,
+              const std::function<QByteArray()>& contents);
+
+    MapOfDuty content_;
+    UserDialogs& dialogs_;
+    CoreBoundary& boundary_;
+    QTabWidget* tabs_;
+    MapCharts* coolingCharts_ = nullptr;
+    MapCharts* heatingCharts_ = nullptr;
+    QTableView* coolingTable_ = nullptr;
+    QTableView* heatingTable_ = nullptr;
+};
+
+}  // namespace keld::ui
