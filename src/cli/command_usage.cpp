@@ -14,6 +14,9 @@ constexpr const char* kDatasheetSynopsis =
 constexpr const char* kBatchSynopsis =
     "keld-cli batch     SCHEDULE.csv [--database PATH] [--launch TEXT] [--out RESULTS.csv | --json]\n"
     "                   [--datasheets DIR [--project T] [--customer T] [--distributor T]]";
+constexpr const char* kMapSynopsis =
+    "keld-cli map       [OPTIONS] --model NAME [--ambient FROM:TO:STEP] [--outlet FROM:TO:STEP]\n"
+    "                   [--heating-ambient FROM:TO:STEP] [--heating-outlet FROM:TO:STEP] [--json]";
 
 constexpr const char* kExitCodes =
     "Exit codes: 0 done, 1 the work could not be done (its reason on standard error), 2 wrong usage.\n";
@@ -98,11 +101,33 @@ std::string BatchUsage() {
            "usage.\n";
 }
 
+std::string MapUsage() {
+    return "usage: " + Synopsis(kMapSynopsis) +
+           "\n\n"
+           "Evaluates one unit across ambient and leaving water at the duty OPTIONS set up, each point\n"
+           "exactly as select evaluates the unit there (a leaving water moves the inlet by the duty's\n"
+           "temperature difference unless the duty's flow is entered). Without a range an axis takes the\n"
+           "values of the unit's own grid; a point beyond the grid is never extrapolated.\n"
+           "  --model NAME           the unit as the result list shows it for the launch text's brand\n"
+           "  --ambient FROM:TO:STEP --outlet FROM:TO:STEP\n"
+           "                         the cooling axes in °C (a single value is the duty's own, as in\n"
+           "                         select)\n"
+           "  --heating-ambient FROM:TO:STEP --heating-outlet FROM:TO:STEP\n"
+           "                         a heat pump's heating axes, the cooling side at the duty\n"
+           "  --json                 one JSON object: \"model\", \"series\", \"conditions\", \"cooling\"\n"
+           "                         (and \"heating\"), each point with its status and select's figures\n"
+           "Without --json: CSV with a header line, one line per point; status ok, envelope, flow,\n"
+           "not-available or outside-grid, and the reason in the program's words.\n\n" +
+           PageOptionsSection() +
+           "Exit codes: 0 done, 1 the work could not be done or the duty is refused (its reason on\n"
+           "standard error), 2 wrong usage (a model the brand does not sell, an empty or reversed range).\n";
+}
+
 }  // namespace
 
 std::string ProgramUsage() {
     return "usage: " + Synopsis(kSelectSynopsis) + "\n       " + Synopsis(kDatasheetSynopsis) + "\n       " +
-           Synopsis(kBatchSynopsis) +
+           Synopsis(kBatchSynopsis) + "\n       " + Synopsis(kMapSynopsis) +
            "\n"
            "       keld-cli help [COMMAND]      keld-cli COMMAND --help      keld-cli --version\n\n"
            "keld-cli help COMMAND tells what a command does and lists all of its options.\n" +
@@ -113,6 +138,7 @@ std::string CommandUsage(std::string_view command) {
     if (command == "select") return SelectUsage();
     if (command == "datasheet") return DatasheetUsage();
     if (command == "batch") return BatchUsage();
+    if (command == "map") return MapUsage();
     return {};
 }
 

@@ -13,6 +13,7 @@
 #include "cli/datasheet_command.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
+#include "cli/map_command.h"
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
 #include "reports/pdflib_staged_file.h"
@@ -31,6 +32,7 @@ const Command kCommands[] = {
     {"select", keld::cli::RunSelectCommand},
     {"datasheet", keld::cli::RunDatasheetCommand},
     {"batch", keld::cli::RunBatchCommand},
+    {"map", keld::cli::RunMapCommand},
 };
 
 bool AsksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }

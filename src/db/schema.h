@@ -73,6 +73,9 @@ inline constexpr const char* kOatMarker = "OAT";
 inline constexpr const char* kGridRowAtLwt = "select * from [%s] where [LWT]=%f ";
 inline constexpr const char* kGridRowsAboveLwt = "select * from [%s] where  [LWT]> %f order by LWT";
 inline constexpr const char* kGridRowsBelowLwt = "select * from [%s] where  [LWT]< %f order by LWT";
+// Table name: the leaving waters of a grid's rows, and its columns.
+inline constexpr const char* kGridLwts = "select [LWT] from [%s] order by LWT";
+inline constexpr const char* kGridColumns = "select * from [%s]";
 
 // --- Correction tables: one key column, factor columns ------------------
 inline constexpr const char* kHigh = "High";  // key Highth: site altitude, m

@@ -12,8 +12,9 @@ CapacityBand CapacityBandFor(const SelectionConditions& conditions, double capac
     return {need - tolerance, need + tolerance};
 }
 
-std::string BuildCandidateQuery(const SelectionConditions& conditions, double capacityRatio, Series series) {
-    const CapacityBand band = CapacityBandFor(conditions, capacityRatio);
+namespace {
+
+std::string UnitsQuery(const SelectionConditions& conditions, const CapacityBand& band, Series series) {
     switch (series) {
         case Series::Qtk:
             return FormatText(schema::kCandidateQueryQtk, conditions.unitType, conditions.refrigerant,
@@ -30,6 +31,19 @@ std::string BuildCandidateQuery(const SelectionConditions& conditions, double ca
                               band.upper);
     }
     return {};
+}
+
+// Nominal capacities are positive and far below this.
+constexpr CapacityBand kEveryUnit{0, 1e9};
+
+}  // namespace
+
+std::string BuildCandidateQuery(const SelectionConditions& conditions, double capacityRatio, Series series) {
+    return UnitsQuery(conditions, CapacityBandFor(conditions, capacityRatio), series);
+}
+
+std::string BuildSeriesUnitsQuery(const SelectionConditions& conditions, Series series) {
+    return UnitsQuery(conditions, kEveryUnit, series);
 }
 
 }  // namespace keld

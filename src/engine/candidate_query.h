@@ -23,4 +23,9 @@ CapacityBand CapacityBandFor(const SelectionConditions& conditions, double capac
 // name, with the band limits written with "%f".
 std::string BuildCandidateQuery(const SelectionConditions& conditions, double capacityRatio, Series series);
 
+// The same statement over every unit the series offers for the duty's unit
+// type, refrigerant, version and recovery mode, whatever its capacity: the
+// units a performance map may be asked for.
+std::string BuildSeriesUnitsQuery(const SelectionConditions& conditions, Series series);
+
 }  // namespace keld

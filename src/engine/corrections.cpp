@@ -40,10 +40,19 @@ private:
 constexpr float kLowLeavingWaterLimit = 4.0f;
 constexpr float kGridLeavingWaterForLowTemperatures = 7.0f;
 
+bool LowTemperatureGlycol(const SelectionConditions& conditions) {
+    return conditions.fluidIsGlycol && conditions.coolingOutletTemp < kLowLeavingWaterLimit;
+}
+
 // A centrifugal chiller only ever runs on water.
 constexpr int kWaterGlycolPercent = 0;
 
 }  // namespace
+
+float GridLeavingWater(Series series, const SelectionConditions& conditions) {
+    if (series != Series::Qtk && LowTemperatureGlycol(conditions)) return kGridLeavingWaterForLowTemperatures;
+    return conditions.coolingOutletTemp;
+}
 
 void ComputeQtkCorrections(PerformanceDatabase& db, const SelectionConditions& conditions,
                            CorrectionResult& result) {
@@ -77,8 +86,7 @@ void ComputeQtkCorrections(PerformanceDatabase& db, const SelectionConditions& c
 void ComputeScrewCorrections(PerformanceDatabase& db, const SelectionConditions& conditions,
                              CorrectionResult& result) {
     CorrectionLookup lookup(db, conditions);
-    const bool lowTemperatureGlycol =
-        conditions.fluidIsGlycol && conditions.coolingOutletTemp < kLowLeavingWaterLimit;
+    const bool lowTemperatureGlycol = LowTemperatureGlycol(conditions);
     double lowCapacity = 1;
     double lowPower = 1;
     if (lowTemperatureGlycol) {
@@ -102,8 +110,7 @@ void ComputeScrewCorrections(PerformanceDatabase& db, const SelectionConditions&
     const std::string capacityGrid = gv5Run ? schema::kCapacityQskGv5 : schema::kCapacityQhk;
     const std::string powerGrid = gv5Run ? schema::kPowerQskGv5 : schema::kPowerQhk;
     const float oat = conditions.coolingAmbientTemp;
-    const float lwt =
-        lowTemperatureGlycol ? kGridLeavingWaterForLowTemperatures : conditions.coolingOutletTemp;
+    const float lwt = GridLeavingWater(gv5Run ? Series::Gv5 : Series::Qhk, conditions);
     result.capacityRatio = LookupOatLwt(db, capacityGrid, oat, lwt) * result.capacityFactor;
     result.powerRatio = LookupOatLwt(db, powerGrid, oat, lwt) * result.powerFactor;
 

@@ -32,4 +32,8 @@ void ComputeQtkCorrections(PerformanceDatabase& db, const SelectionConditions& c
 void ComputeScrewCorrections(PerformanceDatabase& db, const SelectionConditions& conditions,
                              CorrectionResult& result);
 
+// The leaving water at which a run reads the cooling grids of `series`: the
+// duty's, except 7 °C for a screw unit on glycol below 4 °C.
+float GridLeavingWater(Series series, const SelectionConditions& conditions);
+
 }  // namespace keld

@@ -76,6 +76,9 @@ struct UnitPerformance {
     std::vector<double> pressureDrops;
 };
 
+// Capacity over power input (EER, COP), W/W; 0 without power.
+inline double EfficiencyRatio(double capacity, double power) { return power == 0 ? 0 : capacity / power; }
+
 // Evaluates one candidate of `series` at the duty: its modules' duties with
 // the run's corrections, the envelope, the water of each circuit and whether
 // the unit permits it, the pressure drops and the rated figures. Reads the

@@ -60,6 +60,4 @@ std::string PressureDropText(std::string_view text) {
     return OnePressureDrop(text.substr(0, slash)) + "/" + OnePressureDrop(text.substr(slash + 1));
 }
 
-double EfficiencyRatio(double capacity, double power) { return power == 0 ? 0 : capacity / power; }
-
 }  // namespace keld

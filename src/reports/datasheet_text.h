@@ -24,8 +24,4 @@ std::string EscapeSqlQuotes(std::string_view name);
 // figures, a two-module "a/b" as two values joined by "/", a "-" part kept.
 std::string PressureDropText(std::string_view text);
 
-// An efficiency (capacity over power) that is 0 when there is no power, so a
-// unit without its rating prints 0 instead of failing.
-double EfficiencyRatio(double capacity, double power);
-
 }  // namespace keld

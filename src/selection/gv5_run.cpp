@@ -19,11 +19,6 @@
 namespace keld {
 namespace {
 
-// Launch digit 4 hides the units built on the 260, 325 and 380 modules.
-bool HiddenByLaunch(int secondDigit, int firstModule) {
-    return secondDigit == 4 && (firstModule == 4 || firstModule == 7 || firstModule == 10);
-}
-
 class Gv5Run {
 public:
     Gv5Run(SelectionPage& page, PerformanceDatabase& db)
@@ -70,11 +65,7 @@ RunOutcome Gv5Run::run() {
 bool Gv5Run::checkEnvelope() {
     const auto crossed = EnvelopeCrossings(Series::Gv5, conditions_, corrections_);
     if (crossed.empty()) return true;
-    page_.messages().show(
-        FormatText("Cooling:When the Ambient temperature is %.1f °C,the outlet temperature must be no more "
-                   "than %.2f °C.",
-                   crossed.front().ambient, crossed.front().leavingWater),
-        kApplicationTitle);
+    page_.messages().show(EnvelopeMessage(Series::Gv5, crossed.front()), kApplicationTitle);
     return false;
 }
 

@@ -30,4 +30,8 @@ std::string ShownModelName(const std::string& storedName, Series series, const s
     return storedName;
 }
 
+bool HiddenByLaunch(int secondDigit, int firstModule) {
+    return secondDigit == 4 && (firstModule == 4 || firstModule == 7 || firstModule == 10);
+}
+
 }  // namespace keld

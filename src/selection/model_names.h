@@ -14,4 +14,8 @@ namespace keld {
 // shows the stored name unchanged.
 std::string ShownModelName(const std::string& storedName, Series series, const std::string& brand);
 
+// Whether the launch hides a GV5 unit whose first module is `firstModule`:
+// launch digit 4 hides the units built on the 260, 325 and 380 modules.
+bool HiddenByLaunch(int secondDigit, int firstModule);
+
 }  // namespace keld

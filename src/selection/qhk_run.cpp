@@ -71,9 +71,7 @@ std::string QhkRun::envelopeMessage() const {
     std::string message;
     for (const EnvelopeLimit& limit : EnvelopeCrossings(Series::Qhk, conditions_, corrections_)) {
         if (!message.empty()) message += "\n";
-        message += FormatText(
-            "%s:When the Ambient temperature is %.1f °C,the outlet temperature must be no more than %.2f °C.",
-            limit.heating ? "Heating" : "Cooling", limit.ambient, limit.leavingWater);
+        message += EnvelopeMessage(Series::Qhk, limit);
     }
     return message;
 }

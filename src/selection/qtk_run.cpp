@@ -85,11 +85,7 @@ void QtkRun::showClosingMessages() {
     MessageSink& messages = page_.messages();
     if (!rejected_.envelope.empty()) {
         const EnvelopeLimit limit = EnvelopeCrossings(Series::Qtk, conditions_, corrections_).front();
-        messages.show(
-            FormatText("When the Ambient temperature is more than %.1f °C,the outlet temperature must "
-                       "be more than %.2f °C",
-                       limit.ambient, limit.leavingWater),
-            kApplicationTitle);
+        messages.show(EnvelopeMessage(Series::Qtk, limit), kApplicationTitle);
     }
     ShowFlowRejections(messages, rejected_);
     ShowInconsistentUnits(messages, rejected_);

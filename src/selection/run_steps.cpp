@@ -52,6 +52,18 @@ bool CheckCapacityRatio(MessageSink& messages, const SelectionConditions& condit
     return false;
 }
 
+std::string EnvelopeMessage(Series series, const EnvelopeLimit& limit) {
+    if (series == Series::Qtk) {
+        return FormatText(
+            "When the Ambient temperature is more than %.1f °C,the outlet temperature must be more than %.2f "
+            "°C",
+            limit.ambient, limit.leavingWater);
+    }
+    return FormatText(
+        "%s:When the Ambient temperature is %.1f °C,the outlet temperature must be no more than %.2f °C.",
+        limit.heating ? "Heating" : "Cooling", limit.ambient, limit.leavingWater);
+}
+
 bool FindCandidates(PerformanceDatabase& db, MessageSink& messages, const std::string& query) {
     db.OpenRecordset(db.CurrentRecordset(), query);
     if (db.CurrentRecordset().RecordCount() > 0) return true;

@@ -74,6 +74,11 @@ bool Accepted(const UnitPerformance& unit, const std::string& shownName, Rejecte
 void ShowFlowRejections(MessageSink& messages, const RejectedUnits& rejected);
 void ShowInconsistentUnits(MessageSink& messages, const RejectedUnits& rejected);
 
+// What a run says of a duty outside the operating envelope, for one limit
+// it crossed: the centrifugal chiller's leaving water must be above the
+// limit, a screw unit's at most the limit ("Cooling:" or "Heating:" first).
+std::string EnvelopeMessage(Series series, const EnvelopeLimit& limit);
+
 // The cells of one accepted candidate, by column, in the order they are set.
 using ResultCells = std::vector<std::pair<int, std::string>>;
 

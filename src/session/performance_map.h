@@ -46,8 +46,8 @@ enum class MapStatus {
 const char* MapStatusName(MapStatus status);
 
 struct MapPoint {
-    double ambient = 0;       // °C, as the page holds it
-    double leavingWater = 0;  // °C, as the page holds it
+    float ambient = 0;       // °C, as the page holds it
+    float leavingWater = 0;  // °C, as the page holds it
     MapStatus status = MapStatus::Ok;
     // Why a point is not ok, in the program's own words (the envelope or
     // input-check message, the permitted flow range); empty when ok.
@@ -83,24 +83,21 @@ struct MapRequest {
     std::optional<MapRange> heatingOutlet;
 };
 
-// The outcome of a map request. When the duty itself is refused (an input
-// check at the duty's own point) or the database fails, `map` is empty and
-// `messages` holds the program's messages; `failed` says whether the work
-// could not be done.
+// The outcome of a map request: the map, or, when the duty itself is
+// refused (an input check at the duty's own point), no map and the page's
+// messages.
 struct MapOutcome {
     std::optional<PerformanceMap> map;
     std::vector<CollectingSink::Message> messages;
-    bool failed = false;
 };
 
 // Evaluates the unit at every point, each point exactly as select would
 // evaluate it with the duty's options and that point's ambient and leaving
 // water (a leaving water moves the inlet by the duty's temperature
 // difference unless the duty's flow is entered). Raises UsageError for a
-// model the launch text's brand does not sell. `db` must be open.
+// model the launch text's brand does not sell, or options the page refuses;
+// a database failure raises DatabaseError after the database's sink has
+// shown it. `db` must be open.
 MapOutcome MapUnit(PerformanceDatabase& db, const MapRequest& request);
-
-// The energy efficiency of a point: capacity over power (0 without power).
-double EfficiencyRatio(double capacity, double power);
 
 }  // namespace keld

@@ -82,8 +82,6 @@ void WriteJsonObject(std::ostream& out, const Json& object) {
     out << "\n}";
 }
 
-namespace {
-
 Json ConditionsJson(const SelectionConditions& c) {
     return Json{
         {"compressorType", c.compressorType},
@@ -138,6 +136,8 @@ Json FiguresJson(const std::string& shownName, const UnitPerformance& unit) {
     figures["pressureDrop_kPa"] = drops;
     return figures;
 }
+
+namespace {
 
 Json CorrectionsJson(const CorrectionResult& c) {
     return Json{

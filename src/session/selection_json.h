@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/selection_conditions.h"
+#include "engine/unit_performance.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
 #include "session/collecting_sink.h"
@@ -32,6 +34,13 @@ std::string JsonString(std::string_view text);
 // back to it; null for a value that is not finite.
 Json JsonNumber(float value);
 Json JsonNumber(double value);
+
+// Every SelectionConditions field by its name.
+Json ConditionsJson(const SelectionConditions& conditions);
+
+// A unit's figures in SI units, the unit in the key ("coolingCapacity_kW"),
+// under the name the list shows.
+Json FiguresJson(const std::string& shownName, const UnitPerformance& unit);
 
 // "replaced", "kept" or "cleared".
 const char* ListEffectName(ListEffect effect);

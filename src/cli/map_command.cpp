@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "cli/map_command.h"
+
+#include <iostream>
+
+#include "cli/error_text.h"
+#include "cli/exit_codes.h"
+#include "db/database_error.h"
+#include "session/performance_map.h"
+#include "session/performance_map_csv.h"
+#include "session/performance_map_json.h"
+#include "session/selection_session.h"
+#include "session/usage_error.h"
+
+namespace keld::cli {
+namespace {
+
+// An axis option takes a range when its value holds a colon, else it is the
+// duty's own value, as select takes it.
+std::optional<MapRange>* RangeOf(const std::string& option, MapRequest& request) {
+    if (option == "--ambient") return &request.ambient;
+    if (option == "--outlet") return &request.outlet;
+    if (option == "--heating-ambient") return &request.heatingAmbient;
+    if (option == "--heating-outlet") return &request.heatingOutlet;
+    return nullptr;
+}
+
+}  // namespace
+
+int RunMapCommand(const std::vector<std::string>& args) {
+    MapRequest request;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size();) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (std::optional<MapRange>* range = RangeOf(arg, request);
+            range != nullptr && hasValue && args[i + 1].find(':') != std::string::npos) {
+            if (range->has_value()) throw UsageError(arg + " is given twice", arg);
+            *range = ParseMapRange(arg, args[i + 1]);
+            i += 2;
+        } else if (TakePageOption(args, i, request.duty)) {
+            continue;
+        } else if (arg == "--model") {
+            if (!hasValue) throw UsageError("--model needs a model name", arg);
+            if (!request.model.empty()) throw UsageError("--model is given twice", arg);
+            request.model = args[i + 1];
+            i += 2;
+        } else if (arg == "--json") {
+            json = true;
+            ++i;
+        } else {
+            throw UsageError("map does not know the option " + Quoted(arg));
+        }
+    }
+    if (request.model.empty()) throw UsageError("map needs --model NAME: the unit to map", "--model");
+
+    SelectionSession session(request.duty);
+    if (!session.openDatabase()) {
+        std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
+        for (const auto& message : session.collected().messages()) {
+            std::cerr << '[' << message.caption << "] " << EscapedForTerminal(message.text) << '\n';
+        }
+        return kExitFailed;
+    }
+    MapOutcome outcome;
+    try {
+        outcome = MapUnit(session.database(), request);
+    } catch (const DatabaseError&) {
+        ReportDatabaseFailures(session);
+        throw;
+    }
+    if (!outcome.map) {
+        // The duty itself is refused: the page's messages say why.
+        std::cerr << "keld-cli: the duty is refused at its own point, so there is no map\n";
+        for (const auto& message : outcome.messages) {
+            std::cerr << '[' << message.caption << "] " << EscapedForTerminal(message.text) << '\n';
+        }
+        return kExitFailed;
+    }
+    if (json) {
+        WriteJson(std::cout, MapJson(*outcome.map));
+    } else {
+        WriteMapCsv(std::cout, *outcome.map);
+    }
+    ReportDatabaseFailures(session);
+    return session.databaseFailed() ? kExitFailed : kExitDone;
+}
+
+}  // namespace keld::cli
