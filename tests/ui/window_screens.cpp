@@ -2,9 +2,10 @@
 // keld-window-screens FOLDER: on a real X server, opens the main window for
 // each brand and saves pictures of the whole screen into FOLDER: at start,
 // after CALC, with the mouse over a header button, with a row selected, and
-// after CALC for the screw compressor; then the About, project information,
-// exit question and message boxes. scripts/window-screens.sh runs it on a
-// fresh Xvfb.
+// after CALC for the screw compressor, and the performance map of a listed
+// unit of each series (its charts and table, and a heat pump's heating
+// charts); then the About, project information, exit question and message
+// boxes. scripts/window-screens.sh runs it on a fresh Xvfb.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
@@ -12,11 +13,13 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 
 #include "ui/desktop_dialogs.h"
+#include "ui/dialogs/performance_map_dialog.h"
 #include "ui/main_window/main_window_template.h"
 #include "ui/page/keld_select.h"
 #include "ui/page/multi_header_list.h"
@@ -44,6 +47,28 @@ void Calc(keld::test::OpenWindow& open, const QString& capacity) {
     QTest::mouseClick(open.headerButton(keld::ui::kCalcId), Qt::LeftButton);
 }
 
+// Double-clicks the first row, shoots each tab of the map dialog that opens
+// and closes it with Escape.
+void ShootMap(const QDir& folder, keld::test::OpenWindow& open, const QString& name) {
+    keld::ui::CMultiHeaderList* list = open.window.selectionPage()->resultList();
+    const QPoint row = list->visualRect(list->model()->index(0, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    auto* dialog = open.window.findChild<keld::ui::PerformanceMapDialog*>();
+    if (dialog == nullptr) {
+        std::fprintf(stderr, "no performance map for %s\n", qPrintable(name));
+        return;
+    }
+    QCursor::setPos(0, 0);
+    for (int tab = 0; tab < dialog->tabs()->count(); ++tab) {
+        dialog->tabs()->setCurrentIndex(tab);
+        Shoot(folder, name + QLatin1Char('-') +
+                          dialog->tabs()->tabText(tab).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+    }
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTest::qWait(50);
+}
+
 void ShootBrand(const QDir& folder, const char* launch, const QString& brand) {
     {
         keld::test::OpenWindow open(launch);
@@ -63,6 +88,7 @@ void ShootBrand(const QDir& folder, const char* launch, const QString& brand) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 0)).center());
         Shoot(folder, brand + QStringLiteral("-4-row"));
+        ShootMap(folder, open, brand + QStringLiteral("-6-map-centrifugal"));
         for (const QString& shown : open.dialogs.shown) std::printf("  %s\n", qPrintable(shown));
     }
     keld::test::OpenWindow open(launch);
@@ -71,6 +97,7 @@ void ShootBrand(const QDir& folder, const char* launch, const QString& brand) {
     QTest::mouseClick(screw, Qt::LeftButton, {}, QPoint(6, screw->height() / 2));
     Calc(open, QStringLiteral("800"));
     Shoot(folder, brand + QStringLiteral("-5-screw"));
+    ShootMap(folder, open, brand + QStringLiteral("-7-map-screw"));
     for (const QString& shown : open.dialogs.shown) std::printf("  %s\n", qPrintable(shown));
 }
 

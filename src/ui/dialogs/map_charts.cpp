@@ -4,7 +4,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
-#include <QLegendMarker>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -12,8 +14,10 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
+#include <numbers>
 
 #include "base/format_text.h"
 #include "selection/run_steps.h"
@@ -95,18 +99,48 @@ QColor LineColour(std::size_t index, std::size_t count) {
     return QColor::fromHsvF(static_cast<float>(0.62 * (1.0 - share)), 0.85f, 0.8f);
 }
 
+// A step of 1, 2, 2.5 or 5 times a power of ten that divides `span` into at
+// most `parts` parts.
+double NiceStep(double span, int parts) {
+    const double raw = span / parts;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double multiple : {1.0, 2.0, 2.5, 5.0}) {
+        if (multiple * magnitude >= raw * (1 - 1e-9)) return multiple * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+// An axis over [low, high] from one whole step to another, labelled with as
+// many decimals as its step needs.
+void SetNiceRange(QValueAxis& axis, double low, double high, int parts) {
+    if (high <= low) high = low + 1;
+    const double step = NiceStep(high - low, parts);
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
+    axis.setRange(std::floor(low / step + 1e-9) * step, std::ceil(high / step - 1e-9) * step);
+    int decimals = 0;
+    while (decimals < 3 &&
+           std::abs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6) {
+        ++decimals;
+    }
+    axis.setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
+}
+
 class ChartBuilder {
 public:
     ChartBuilder(const std::vector<MapPoint>& points, const std::optional<MapPoint>& duty, MapCircuit circuit,
-                 Figure figure)
-        : points_(points), duty_(duty), circuit_(circuit), figure_(figure) {}
+                 Figure figure, const std::vector<float>& charted)
+        : points_(points), duty_(duty), circuit_(circuit), figure_(figure), charted_(charted) {}
 
-    QChart* build() {
+    // The chart, and in `named` its series the legend names, in order.
+    QChart* build(std::vector<const QXYSeries*>* named = nullptr) {
+        named_ = named;
         chart_ = new QChart;
         chart_->setBackgroundRoundness(0);
-        chart_->setMargins(QMargins(4, 4, 4, 4));
-        chart_->legend()->setAlignment(Qt::AlignRight);
-        chart_->legend()->setFont(dialogFont());
+        chart_->setMargins(QMargins(4, 4, 8, 4));
+        // The charts share one legend beside them (LegendOf).
+        chart_->legend()->hide();
         makeAxes();
         addLines();
         addTurnedDown();
@@ -115,6 +149,10 @@ public:
     }
 
 private:
+    bool charted(const MapPoint& point) const {
+        return std::find(charted_.begin(), charted_.end(), point.leavingWater) != charted_.end();
+    }
+
     void makeAxes() {
         axisX_ = new QValueAxis;
         axisX_->setTitleText(AmbientCaption(circuit_));
@@ -127,14 +165,15 @@ private:
         }
         double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
         bool anyX = false, anyY = false;
-        floorNeeded_ = false;
+        bool floorNeeded = false;
         const auto take = [&](const MapPoint& point) {
-            xMin = anyX ? std::min(xMin, point.ambient) : point.ambient;
-            xMax = anyX ? std::max(xMax, point.ambient) : point.ambient;
+            const double ambient = point.ambient;
+            xMin = anyX ? std::min(xMin, ambient) : ambient;
+            xMax = anyX ? std::max(xMax, ambient) : ambient;
             anyX = true;
             const CircuitFigures figures = FiguresOf(point, circuit_);
             if (!HasValue(figures, figure_)) {
-                floorNeeded_ = true;
+                floorNeeded = true;
                 return;
             }
             const double value = ValueOf(figures, figure_);
@@ -142,23 +181,29 @@ private:
             yMax = anyY ? std::max(yMax, value) : value;
             anyY = true;
         };
-        for (const MapPoint& point : points_) take(point);
+        for (const MapPoint& point : points_) {
+            if (charted(point)) take(point);
+        }
         if (duty_) take(*duty_);
-        if (xMax <= xMin) xMax = xMin + 1;
-        if (yMax <= yMin) yMax = yMin + 1;
-        axisX_->setRange(xMin, xMax);
-        axisX_->applyNiceNumbers();
-        axisY_->setRange(yMin, yMax);
-        axisY_->applyNiceNumbers();
-        // The points without a figure lie one step below the lowest figure.
-        const double step = (axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1);
-        if (floorNeeded_) axisY_->setMin(axisY_->min() - step);
+        SetNiceRange(*axisX_, xMin, xMax, 10);
+        SetNiceRange(*axisY_, yMin, yMax, 5);
+        // The points without a figure lie on a floor one step below the
+        // lowest figure.
+        const double step = axisY_->tickInterval();
+        if (floorNeeded) axisY_->setMin(axisY_->min() - step);
         floor_ = axisY_->min() + step / 4;
+        // A little room around the ticks, so that a marker on the first or
+        // last tick shows whole.
+        for (QValueAxis* axis : {axisX_, axisY_}) {
+            const double room = (axis->max() - axis->min()) / 50;
+            axis->setRange(axis->min() - room, axis->max() + room);
+        }
         chart_->addAxis(axisX_, Qt::AlignBottom);
         chart_->addAxis(axisY_, Qt::AlignLeft);
     }
 
-    void attach(QXYSeries* series) {
+    void attach(QXYSeries* series, bool named = true) {
+        if (named && named_ != nullptr) named_->push_back(series);
         chart_->addSeries(series);
         series->attachAxis(axisX_);
         series->attachAxis(axisY_);
@@ -170,29 +215,27 @@ private:
                 TipOf(point, circuit_)};
     }
 
-    // One line per leaving water, in pieces between the turned-down points;
-    // only the first piece is named in the legend.
+    // One line per charted leaving water, in pieces between the turned-down
+    // points; only the first piece is named in the legend, and a piece of a
+    // single point shows it as a dot.
     void addLines() {
-        std::map<double, std::vector<const MapPoint*>> byWater;
-        for (const MapPoint& point : points_) byWater[point.leavingWater].push_back(&point);
         std::size_t index = 0;
-        for (const auto& [water, line] : byWater) {
-            QPen pen(LineColour(index++, byWater.size()), 2);
+        for (float water : charted_) {
+            const QPen pen(LineColour(index++, charted_.size()), 2);
             QLineSeries* piece = nullptr;
             std::vector<QString> tips;
             bool named = false;
             const auto finish = [&] {
                 if (piece == nullptr) return;
-                attach(piece);
-                if (named) {
-                    for (QLegendMarker* marker : chart_->legend()->markers(piece)) marker->setVisible(false);
-                }
+                piece->setPointsVisible(piece->count() == 1);
+                attach(piece, !named);
                 named = true;
                 ShowTips(piece, std::exchange(tips, {}));
                 piece = nullptr;
             };
-            for (const MapPoint* point : line) {
-                if (point->status != MapStatus::Ok) {
+            for (const MapPoint& point : points_) {
+                if (point.leavingWater != water) continue;
+                if (point.status != MapStatus::Ok) {
                     finish();
                     continue;
                 }
@@ -200,9 +243,8 @@ private:
                     piece = new QLineSeries;
                     piece->setName(LeavingWaterName(water));
                     piece->setPen(pen);
-                    piece->setPointsVisible(true);
                 }
-                const Plotted shown = plotted(*point);
+                const Plotted shown = plotted(point);
                 piece->append(shown.at);
                 tips.push_back(shown.tip);
             }
@@ -220,12 +262,12 @@ private:
             std::vector<QString> tips;
             QScatterSeries* series = nullptr;
             for (const MapPoint& point : points_) {
-                if (point.status != look.status) continue;
+                if (point.status != look.status || !charted(point)) continue;
                 if (series == nullptr) {
                     series = new QScatterSeries;
                     series->setName(StatusCaption(look.status));
                     series->setMarkerShape(look.shape);
-                    series->setMarkerSize(9);
+                    series->setMarkerSize(8);
                     series->setColor(look.colour);
                     series->setBorderColor(look.colour.darker(140));
                 }
@@ -257,12 +299,74 @@ private:
     const std::optional<MapPoint>& duty_;
     MapCircuit circuit_;
     Figure figure_;
+    const std::vector<float>& charted_;
     QChart* chart_ = nullptr;
+    std::vector<const QXYSeries*>* named_ = nullptr;
     QValueAxis* axisX_ = nullptr;
     QValueAxis* axisY_ = nullptr;
-    bool floorNeeded_ = false;
     double floor_ = 0;
 };
+
+// The picture of a legend entry: a piece of the line, or the marker.
+QPixmap LegendIcon(const QXYSeries* series) {
+    constexpr int kWidth = 26;
+    constexpr int kHeight = 16;
+    QPixmap icon(kWidth, kHeight);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(kWidth / 2.0, kHeight / 2.0);
+    if (const auto* scatter = qobject_cast<const QScatterSeries*>(series)) {
+        const qreal half = std::min(scatter->markerSize(), 14.0) / 2;
+        painter.setPen(QPen(scatter->borderColor(), 1));
+        painter.setBrush(scatter->color());
+        QPolygonF shape;
+        switch (scatter->markerShape()) {
+            case QScatterSeries::MarkerShapeRotatedRectangle:
+                shape << QPointF(0, -half) << QPointF(half, 0) << QPointF(0, half) << QPointF(-half, 0);
+                break;
+            case QScatterSeries::MarkerShapeTriangle:
+                shape << QPointF(0, -half) << QPointF(half, half) << QPointF(-half, half);
+                break;
+            case QScatterSeries::MarkerShapeStar:
+                for (int i = 0; i < 10; ++i) {
+                    const qreal radius = i % 2 == 0 ? half : half * 0.45;
+                    const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+                    shape << QPointF(radius * std::cos(angle), radius * std::sin(angle));
+                }
+                break;
+            default:
+                shape << QPointF(-half, -half) << QPointF(half, -half) << QPointF(half, half)
+                      << QPointF(-half, half);
+                break;
+        }
+        painter.drawPolygon(shape.translated(centre));
+    } else {
+        painter.setPen(series->pen());
+        painter.drawLine(QPointF(2, centre.y()), QPointF(kWidth - 2, centre.y()));
+    }
+    return icon;
+}
+
+// The series named in the legend as a column of pictures and names, for both
+// charts of a circuit at once.
+QWidget* LegendOf(const std::vector<const QXYSeries*>& named, QWidget* parent) {
+    auto* legend = new QWidget(parent);
+    auto* rows = new QGridLayout(legend);
+    rows->setContentsMargins(4, 8, 8, 8);
+    rows->setVerticalSpacing(2);
+    int row = 0;
+    for (const QXYSeries* series : named) {
+        auto* icon = new QLabel(legend);
+        icon->setPixmap(LegendIcon(series));
+        auto* name = new QLabel(series->name(), legend);
+        rows->addWidget(icon, row, 0);
+        rows->addWidget(name, row, 1);
+        ++row;
+    }
+    rows->setRowStretch(row, 1);
+    return legend;
+}
 
 QChartView* ViewOf(QChart* chart, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
@@ -273,25 +377,89 @@ QChartView* ViewOf(QChart* chart, QWidget* parent) {
 
 }  // namespace
 
+std::vector<float> ChartedLeavingWaters(const std::vector<MapPoint>& points,
+                                        const std::optional<float>& dutyWater) {
+    std::vector<float> waters;
+    for (const MapPoint& point : points) waters.push_back(point.leavingWater);
+    std::sort(waters.begin(), waters.end());
+    waters.erase(std::unique(waters.begin(), waters.end()), waters.end());
+    if (waters.size() <= kMostChartedLines) return waters;
+    const auto onStep = [](float water, double step) {
+        const double steps = water / step;
+        return std::abs(steps - std::round(steps)) < 1e-6;
+    };
+    std::vector<float> charted;
+    for (double step : {2.0, 5.0, 10.0, 20.0, 50.0}) {
+        charted.clear();
+        std::size_t onSteps = 0;
+        for (float water : waters) {
+            const bool round = onStep(water, step);
+            onSteps += round ? 1 : 0;
+            if (round || (dutyWater && water == *dutyWater)) charted.push_back(water);
+        }
+        if (onSteps <= kMostChartedLines && onSteps >= 2) return charted;
+    }
+    // Waters on no round step: every n-th from the coldest, and the duty's.
+    charted.clear();
+    const std::size_t every = (waters.size() + kMostChartedLines - 1) / kMostChartedLines;
+    for (std::size_t i = 0; i < waters.size(); ++i) {
+        if (i % every == 0 || (dutyWater && waters[i] == *dutyWater)) charted.push_back(waters[i]);
+    }
+    return charted;
+}
+
 MapCharts::MapCharts(const std::vector<MapPoint>& points, const std::optional<MapPoint>& duty,
                      MapCircuit circuit, QWidget* parent)
     : QWidget(parent),
-      capacityChart_(ChartBuilder(points, duty, circuit, Figure::Capacity).build()),
-      efficiencyChart_(ChartBuilder(points, duty, circuit, Figure::Efficiency).build()) {
+      charted_(ChartedLeavingWaters(points, duty ? std::optional<float>(duty->leavingWater) : std::nullopt)),
+      capacityChart_(ChartBuilder(points, duty, circuit, Figure::Capacity, charted_).build(&named_)),
+      efficiencyChart_(ChartBuilder(points, duty, circuit, Figure::Efficiency, charted_).build()) {
     capacityView_ = ViewOf(capacityChart_, this);
     efficiencyView_ = ViewOf(efficiencyChart_, this);
-    auto* layout = new QVBoxLayout(this);
+    legend_ = LegendOf(named_, this);
+    auto* charts = new QVBoxLayout;
+    charts->setSpacing(0);
+    charts->addWidget(capacityView_, 1);
+    charts->addWidget(efficiencyView_, 1);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(capacityView_, 1);
-    layout->addWidget(efficiencyView_, 1);
+    layout->addLayout(charts, 1);
+    layout->addWidget(legend_);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    for (QChart* chart : {capacityChart_, efficiencyChart_}) {
+        connect(chart, &QChart::plotAreaChanged, this, &MapCharts::alignLeftEdges);
+    }
+}
+
+// The axes' labels differ in width ("1250" against "3.5"): the chart whose
+// plot starts further left gets the difference as its left margin, so that
+// one ambient lies at the same x in both.
+void MapCharts::alignLeftEdges() {
+    const qreal capacityLeft = capacityChart_->plotArea().left() - capacityExtra_;
+    const qreal efficiencyLeft = efficiencyChart_->plotArea().left() - efficiencyExtra_;
+    const qreal left = std::max(capacityLeft, efficiencyLeft);
+    const auto shift = [](QChart* chart, int& extra, int wanted) {
+        if (extra == wanted) return;
+        QMargins margins = chart->margins();
+        margins.setLeft(margins.left() - extra + wanted);
+        extra = wanted;
+        chart->setMargins(margins);
+    };
+    shift(capacityChart_, capacityExtra_, qRound(left - capacityLeft));
+    shift(efficiencyChart_, efficiencyExtra_, qRound(left - efficiencyLeft));
 }
 
 void MapCharts::render(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
     for (const QChartView* view : {capacityView_, efficiencyView_}) {
         const QRectF target(view->geometry());
         view->scene()->render(&painter, target, view->sceneRect());
     }
+    legend_->render(&painter, legend_->pos(), QRegion(), QWidget::DrawChildren);
 }
 
 }  // namespace keld::ui

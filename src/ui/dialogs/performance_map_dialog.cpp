@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "base/program_identity.h"
+#include "selection/run_steps.h"
 #include "session/performance_map_csv.h"
 #include "ui/core_boundary.h"
 #include "ui/dialog_units.h"
@@ -27,15 +28,25 @@
 namespace keld::ui {
 namespace {
 
-// What the dialog says about the duty of a circuit: "Duty: 35 °C ambient,
-// 7 °C leaving water, 459.2 kW, EER 3.39".
-QString DutyText(const SelectionConditions& duty, MapCircuit circuit) {
+// What the dialog says about the duty of a circuit: "Cooling duty: 35 °C
+// ambient, 7 °C leaving water: 1084 kW, EER 3.407".
+QString DutyText(const SelectionConditions& duty, const std::optional<MapPoint>& point, MapCircuit circuit) {
     const bool heating = circuit == MapCircuit::Heating;
-    return QStringLiteral("%1 duty: %2 °C ambient, %3 °C %4")
-        .arg(heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"),
-             TemperatureText(heating ? duty.heatingAmbientTemp : duty.coolingAmbientTemp),
-             TemperatureText(heating ? duty.heatingOutletTemp : duty.coolingOutletTemp),
-             heating ? QStringLiteral("hot water") : QStringLiteral("leaving water"));
+    QString text = QStringLiteral("%1 duty: %2 °C ambient, %3 °C %4")
+                       .arg(heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"),
+                            TemperatureText(heating ? duty.heatingAmbientTemp : duty.coolingAmbientTemp),
+                            TemperatureText(heating ? duty.heatingOutletTemp : duty.coolingOutletTemp),
+                            heating ? QStringLiteral("hot water") : QStringLiteral("leaving water"));
+    if (!point) return text;
+    const CircuitFigures figures = FiguresOf(*point, circuit);
+    if (figures.dutyKnown) {
+        text += QStringLiteral(": %1 kW, %2 %3")
+                    .arg(QString::fromStdString(FourDigitText(figures.capacity)), EfficiencyName(circuit),
+                         QString::fromStdString(FourDigitText(figures.efficiency)));
+    }
+    if (point->status != MapStatus::Ok)
+        text += QStringLiteral(" (") + StatusCaption(point->status) + QLatin1Char(')');
+    return text;
 }
 
 QTableView* TableOf(const PerformanceMap& map, MapCircuit circuit, QWidget* parent) {
@@ -73,9 +84,10 @@ PerformanceMapDialog::PerformanceMapDialog(MapOfDuty content, UserDialogs& dialo
     bold.setBold(true);
     bold.setPixelSize(16);
     title->setFont(bold);
-    QString duties = DutyText(content_.map.duty, MapCircuit::Cooling);
-    if (!content_.map.heating.empty())
-        duties += QStringLiteral("   ") + DutyText(content_.map.duty, MapCircuit::Heating);
+    QString duties = DutyText(content_.map.duty, content_.coolingDuty, MapCircuit::Cooling);
+    if (!content_.map.heating.empty()) {
+        duties += QLatin1Char('\n') + DutyText(content_.map.duty, content_.heatingDuty, MapCircuit::Heating);
+    }
     auto* duty = new QLabel(duties, this);
 
     addCircuit(MapCircuit::Cooling, content_.coolingDuty);
@@ -139,7 +151,7 @@ QString PerformanceMapDialog::suggestedName(const QString& what, const QString& 
 
 bool PerformanceMapDialog::savePicture() {
     const MapCircuit circuit = currentCircuit();
-    const MapCharts* shown = charts(circuit);
+    MapCharts* shown = charts(circuit);
     return save(
         QStringLiteral("PNG image (*.png)"),
         suggestedName(circuit == MapCircuit::Heating ? QStringLiteral("heating") : QStringLiteral("cooling"),
@@ -155,7 +167,7 @@ bool PerformanceMapDialog::savePicture() {
 
 bool PerformanceMapDialog::saveDrawing() {
     const MapCircuit circuit = currentCircuit();
-    const MapCharts* shown = charts(circuit);
+    MapCharts* shown = charts(circuit);
     const QString title = windowTitle();
     return save(
         QStringLiteral("SVG drawing (*.svg)"),
