@@ -95,4 +95,13 @@ CliSelection RunCliSelect(const QStringList& args) {
     return selection;
 }
 
+QByteArray RunCli(const QString& command, const QStringList& args) {
+    QProcess cli;
+    cli.start(
+        QStringLiteral(KELD_CLI),
+        QStringList{command, QStringLiteral("--database"), QStringLiteral(KELD_SAMPLE_DATABASE)} + args);
+    if (!cli.waitForFinished(-1)) qFatal("keld-cli did not run");
+    return cli.readAllStandardOutput();
+}
+
 }  // namespace keld::test

@@ -49,4 +49,8 @@ struct CliSelection {
 };
 CliSelection RunCliSelect(const QStringList& args);
 
+// What keld-cli prints on its standard output for `args`, over the sample
+// database.
+QByteArray RunCli(const QString& command, const QStringList& args);
+
 }  // namespace keld::test
