@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: MIT
 """Times the window of build/keld on a real X server (a fresh Xvfb unless
 DISPLAY is set): process start to the first painted window, database open included,
-and CALC on the page's defaults to the painted rows. Runs the program N times
-(default 15) and prints the median and the range of both figures.
+CALC on the page's defaults to the painted rows, and the request of the first
+row's performance map to its painted charts. Runs the program N times
+(default 15) and prints the median and the range of each figure.
 
     bench/window_timing.py [BUILD_DIR] [N]
 
 The program reads KELD_MEASURE_WINDOW, which only this script sets: it then
-reports the moment of its first paint and the CALC figure, and ends at once.
+reports the moment of its first paint, the CALC and the map figures, and ends
+at once.
 """
 import os
 import statistics
@@ -37,7 +39,7 @@ def main():
     env.pop("QT_QPA_PLATFORM", None)
     env["KELD_MEASURE_WINDOW"] = "1"
 
-    first_paint, calc = [], []
+    first_paint, calc, map_paint = [], [], []
     try:
         with tempfile.TemporaryDirectory() as runtime:
             env["XDG_RUNTIME_DIR"] = runtime
@@ -47,13 +49,15 @@ def main():
                 figures = dict(line.split() for line in out.splitlines())
                 first_paint.append((float(figures["first-paint-monotonic"]) - started) * 1000)
                 calc.append(float(figures["calc-to-painted-rows-ms"]))
+                map_paint.append(float(figures["map-to-painted-ms"]))
     finally:
         if server:
             server.terminate()
             server.wait()
 
     for name, values in (("process start to first painted window", first_paint),
-                         ("CALC to painted rows", calc)):
+                         ("CALC to painted rows", calc),
+                         ("performance map request to painted charts", map_paint)):
         print(f"{name}: median {statistics.median(values):.1f} ms "
               f"(min {min(values):.1f}, max {max(values):.1f}, {len(values)} runs)")
 

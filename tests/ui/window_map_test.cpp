@@ -127,6 +127,17 @@ keld::MapPoint Point(float ambient, float water, keld::MapStatus status, double 
     return point;
 }
 
+// The pixels of `picture` that are neither white nor the grid's light grey.
+int ColouredPixels(const QImage& picture) {
+    int coloured = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (QColor(picture.pixel(x, y)).lightness() < 200) ++coloured;
+        }
+    }
+    return coloured;
+}
+
 // The ambients of each series of `chart` by name, pieces of a line apart.
 QStringList SeriesOf(QChart* chart) {
     QStringList shown;
@@ -428,6 +439,10 @@ private Q_SLOTS:
         QVERIFY(drawing.contains("<svg"));
         QVERIFY(drawing.contains("Capacity kW"));
         QVERIFY(drawing.contains("</svg>"));
+        // For people to look at: build/performance-map.svg.
+        QFile::remove(keld::test::BuildFolderFile(QStringLiteral("performance-map.svg")));
+        QVERIFY(QFile::copy(open.dialogs.savePathAnswer,
+                            keld::test::BuildFolderFile(QStringLiteral("performance-map.svg"))));
 
         QCOMPARE(open.dialogs.shown,
                  (QStringList{QStringLiteral("save ") + model + QStringLiteral("-map.csv"),
@@ -435,6 +450,30 @@ private Q_SLOTS:
                               QStringLiteral("save ") + model + QStringLiteral("-cooling.svg")}));
         QCOMPARE(open.dialogs.lastNameFilter, QStringLiteral("SVG drawing (*.svg)"));
         QVERIFY(open.dialogs.ownersRight);
+    }
+
+    // A heat pump's heating charts, saved from behind the heating table
+    // before they were ever shown, are drawn whole.
+    void heatingChartsSavedFromBehindTheirTable() {
+        OpenWindow open;
+        Calc(open, QStringLiteral("800"), true);
+        PerformanceMapDialog* dialog = MapOfRow(open, 0);
+        QVERIFY(dialog != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        open.dialogs.expectedOwner = dialog;
+        dialog->tabs()->setCurrentIndex(3);
+        QCOMPARE(dialog->tabs()->tabText(3), QStringLiteral("Heating table"));
+        QTemporaryDir folder;
+        open.dialogs.savePathAnswer = folder.filePath(QStringLiteral("heating.png"));
+        QVERIFY(dialog->savePicture());
+        QCOMPARE(open.dialogs.shown.last(),
+                 QStringLiteral("save ") + ModelOfRow(open, 0) + QStringLiteral("-heating.png"));
+        const QImage picture(open.dialogs.savePathAnswer);
+        QCOMPARE(picture.size(), dialog->tabs()->currentWidget()->size());
+        // Both charts are in it, each with its lines and labels.
+        const int half = picture.height() / 2;
+        QVERIFY(ColouredPixels(picture.copy(0, 0, picture.width(), half)) > 1000);
+        QVERIFY(ColouredPixels(picture.copy(0, half, picture.width(), half)) > 1000);
     }
 
     // Cancelled, nothing is written; a file that cannot be written is a

@@ -90,8 +90,10 @@ PerformanceMapDialog::PerformanceMapDialog(MapOfDuty content, UserDialogs& dialo
     }
     auto* duty = new QLabel(duties, this);
 
-    addCircuit(MapCircuit::Cooling, content_.coolingDuty);
-    if (!content_.map.heating.empty()) addCircuit(MapCircuit::Heating, content_.heatingDuty);
+    addCircuit(MapCircuit::Cooling);
+    if (!content_.map.heating.empty()) addCircuit(MapCircuit::Heating);
+    fillTab(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, &PerformanceMapDialog::fillTab);
 
     auto* png = new QPushButton(QStringLiteral("Save as PNG…"), this);
     auto* svg = new QPushButton(QStringLiteral("Save as SVG…"), this);
@@ -120,29 +122,67 @@ PerformanceMapDialog::PerformanceMapDialog(MapOfDuty content, UserDialogs& dialo
 
 PerformanceMapDialog::~PerformanceMapDialog() = default;
 
-void PerformanceMapDialog::addCircuit(MapCircuit circuit, const std::optional<MapPoint>& duty) {
+void PerformanceMapDialog::addCircuit(MapCircuit circuit) {
     const bool heating = circuit == MapCircuit::Heating;
-    auto* charts = new MapCharts(PointsOf(content_.map, circuit), duty, circuit, tabs_);
-    QTableView* table = TableOf(content_.map, circuit, tabs_);
-    tabs_->addTab(charts, heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"));
-    tabs_->addTab(table, heating ? QStringLiteral("Heating table") : QStringLiteral("Cooling table"));
-    (heating ? heatingCharts_ : coolingCharts_) = charts;
-    (heating ? heatingTable_ : coolingTable_) = table;
+    CircuitTabs tabs{circuit, new QWidget(tabs_), new QWidget(tabs_)};
+    for (QWidget* tab : {tabs.chartsTab, tabs.tableTab}) {
+        auto* layout = new QVBoxLayout(tab);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    tabs_->addTab(tabs.chartsTab, heating ? QStringLiteral("Heating") : QStringLiteral("Cooling"));
+    tabs_->addTab(tabs.tableTab, heating ? QStringLiteral("Heating table") : QStringLiteral("Cooling table"));
+    circuits_.push_back(tabs);
 }
 
-MapCharts* PerformanceMapDialog::charts(MapCircuit circuit) const {
-    return circuit == MapCircuit::Heating ? heatingCharts_ : coolingCharts_;
+PerformanceMapDialog::CircuitTabs* PerformanceMapDialog::tabsOf(MapCircuit circuit) {
+    for (CircuitTabs& tabs : circuits_) {
+        if (tabs.circuit == circuit) return &tabs;
+    }
+    return nullptr;
 }
 
-QTableView* PerformanceMapDialog::table(MapCircuit circuit) const {
-    return circuit == MapCircuit::Heating ? heatingTable_ : coolingTable_;
+void PerformanceMapDialog::fillTab(int index) {
+    const QWidget* tab = tabs_->widget(index);
+    for (const CircuitTabs& tabs : circuits_) {
+        if (tab == tabs.chartsTab) charts(tabs.circuit);
+        if (tab == tabs.tableTab) table(tabs.circuit);
+    }
+}
+
+MapCharts* PerformanceMapDialog::charts(MapCircuit circuit) {
+    CircuitTabs* tabs = tabsOf(circuit);
+    if (tabs == nullptr) return nullptr;
+    if (tabs->charts == nullptr) {
+        const std::optional<MapPoint>& duty =
+            circuit == MapCircuit::Heating ? content_.heatingDuty : content_.coolingDuty;
+        tabs->charts = new MapCharts(PointsOf(content_.map, circuit), duty, circuit, tabs->chartsTab);
+        tabs->chartsTab->layout()->addWidget(tabs->charts);
+        // Sized at once as the tab in front: the charts of a tab behind
+        // another may be saved before they were ever shown.
+        if (QWidget* front = tabs_->currentWidget(); front != nullptr && front != tabs->chartsTab) {
+            tabs->chartsTab->setGeometry(front->geometry());
+        }
+        tabs->charts->setGeometry(tabs->chartsTab->rect());
+    }
+    return tabs->charts;
+}
+
+QTableView* PerformanceMapDialog::table(MapCircuit circuit) {
+    CircuitTabs* tabs = tabsOf(circuit);
+    if (tabs == nullptr) return nullptr;
+    if (tabs->table == nullptr) {
+        tabs->table = TableOf(content_.map, circuit, tabs->tableTab);
+        tabs->tableTab->layout()->addWidget(tabs->table);
+    }
+    return tabs->table;
 }
 
 MapCircuit PerformanceMapDialog::currentCircuit() const {
     const QWidget* current = tabs_->currentWidget();
-    return current != nullptr && (current == heatingCharts_ || current == heatingTable_)
-               ? MapCircuit::Heating
-               : MapCircuit::Cooling;
+    for (const CircuitTabs& tabs : circuits_) {
+        if (current == tabs.chartsTab || current == tabs.tableTab) return tabs.circuit;
+    }
+    return MapCircuit::Cooling;
 }
 
 QString PerformanceMapDialog::suggestedName(const QString& what, const QString& suffix) const {

@@ -4,8 +4,9 @@
 #include <QDialog>
 #include <functional>
 #include <optional>
+#include <vector>
 
-#include "session/performance_map.h"
+#include "session/map_of_duty.h"
 #include "ui/dialogs/map_circuit.h"
 
 class QPushButton;
@@ -18,20 +19,14 @@ class CoreBoundary;
 class MapCharts;
 class UserDialogs;
 
-// What the map dialog shows: the unit's map at a duty and, where the
-// evaluation gave them, the unit at the duty's own point of each circuit.
-struct MapOfDuty {
-    PerformanceMap map;
-    std::optional<MapPoint> coolingDuty;
-    std::optional<MapPoint> heatingDuty;
-};
-
 // How one unit performs around the duty it was listed for: the charts of
 // capacity and EER against ambient, one line per leaving water, and the same
 // points as a table; a heat pump has its heating charts and table too. The
 // charts of the tab in front (or of its circuit, behind a table) are saved as
 // a PNG picture or an SVG drawing, the whole map as the CSV text keld-cli map
-// writes. Resizing the dialog grows the charts; Escape closes it.
+// writes. Resizing the dialog grows the charts; Escape closes it. A tab's
+// charts or table are made when it first comes to the front, so that the
+// dialog shows its first charts without waiting for the rest.
 class PerformanceMapDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,9 +37,10 @@ public:
     ~PerformanceMapDialog() override;
 
     const PerformanceMap& map() const { return content_.map; }
-    // The charts of a circuit; null for the heating of a chiller.
-    MapCharts* charts(MapCircuit circuit) const;
-    QTableView* table(MapCircuit circuit) const;
+    // The charts and the table of a circuit, made now if not yet; null for
+    // the heating of a chiller.
+    MapCharts* charts(MapCircuit circuit);
+    QTableView* table(MapCircuit circuit);
     QTabWidget* tabs() const { return tabs_; }
 
     // Asks for a file and writes the charts of the current circuit as a PNG
@@ -55,7 +51,19 @@ public:
     bool saveCsv();
 
 private:
-    void addCircuit(MapCircuit circuit, const std::optional<MapPoint>& duty);
+    // The two tabs of a circuit, filled when first needed.
+    struct CircuitTabs {
+        MapCircuit circuit;
+        QWidget* chartsTab;
+        QWidget* tableTab;
+        MapCharts* charts = nullptr;
+        QTableView* table = nullptr;
+    };
+
+    void addCircuit(MapCircuit circuit);
+    CircuitTabs* tabsOf(MapCircuit circuit);
+    // Makes the contents of the tab `index` when it first comes to the front.
+    void fillTab(int index);
     MapCircuit currentCircuit() const;
     QString suggestedName(const QString& what, const QString& suffix) const;
     bool save(const QString& nameFilter, const QString& suggested,
@@ -65,10 +73,7 @@ private:
     UserDialogs& dialogs_;
     CoreBoundary& boundary_;
     QTabWidget* tabs_;
-    MapCharts* coolingCharts_ = nullptr;
-    MapCharts* heatingCharts_ = nullptr;
-    QTableView* coolingTable_ = nullptr;
-    QTableView* heatingTable_ = nullptr;
+    std::vector<CircuitTabs> circuits_;
 };
 
 }  // namespace keld::ui

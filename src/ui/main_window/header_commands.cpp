@@ -8,8 +8,8 @@
 #include "base/program_identity.h"
 #include "reports/datasheet_export.h"
 #include "selection/result_columns.h"
+#include "session/map_of_duty.h"
 #include "session/page_snapshot.h"
-#include "session/performance_map.h"
 #include "session/selection_session.h"
 #include "ui/core_boundary.h"
 #include "ui/dialogs/performance_map_dialog.h"
@@ -52,35 +52,6 @@ void HeaderCommands::runCalc() {
     });
     showPage();
 }
-
-namespace {
-
-// A range of one temperature: the duty's own point of an axis.
-MapRange AtPoint(float temperature) { return {temperature, temperature, 1.0}; }
-
-// The map of `model` at `duty` over the unit's grids, and the unit at the
-// duty's own point. Nothing when the duty was refused; its messages are shown.
-std::optional<MapOfDuty> MapAtDuty(PerformanceDatabase& db, MessageSink& messages, const PageOptions& duty,
-                                   const std::string& model) {
-    const auto shown = [&messages](const MapOutcome& outcome) {
-        for (const CollectingSink::Message& message : outcome.messages)
-            messages.show(message.text, message.caption);
-        return outcome.map.has_value();
-    };
-    MapOutcome grid = MapUnit(db, MapRequest{duty, model, {}, {}, {}, {}});
-    if (!shown(grid)) return std::nullopt;
-    MapOfDuty content{std::move(*grid.map), {}, {}};
-    const SelectionConditions& at = content.map.duty;
-    const MapOutcome point =
-        MapUnit(db, MapRequest{duty, model, AtPoint(at.coolingAmbientTemp), AtPoint(at.coolingOutletTemp),
-                               AtPoint(at.heatingAmbientTemp), AtPoint(at.heatingOutletTemp)});
-    if (!shown(point)) return std::nullopt;
-    if (point.map->cooling.size() == 1) content.coolingDuty = point.map->cooling.front();
-    if (point.map->heating.size() == 1) content.heatingDuty = point.map->heating.front();
-    return content;
-}
-
-}  // namespace
 
 void HeaderCommands::showPerformanceMap(int row) {
     if (busy_ || !listedDuty_) return;
