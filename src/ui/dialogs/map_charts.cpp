@@ -15,11 +15,8 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <memory>
 #include <numbers>
 
-#include "base/format_text.h"
 #include "selection/run_steps.h"
 #include "ui/dialog_units.h"
 
@@ -77,20 +74,23 @@ QString TipOf(const MapPoint& point, MapCircuit circuit) {
     return tip;
 }
 
-// Hovering a point of `series` shows the tip of that point.
+// Hovering `series` shows the tip of its point nearest the mouse along the
+// ambient axis (a line reports where on it the mouse is, not its point).
 void ShowTips(QXYSeries* series, std::vector<QString> tips) {
-    QObject::connect(series, &QXYSeries::hovered, series,
-                     [series, tips = std::move(tips)](const QPointF& point, bool entered) {
-                         if (!entered) {
-                             QToolTip::hideText();
-                             return;
-                         }
-                         const QList<QPointF> points = series->points();
-                         const auto found = std::find(points.begin(), points.end(), point);
-                         if (found == points.end()) return;
-                         QToolTip::showText(QCursor::pos(),
-                                            tips[static_cast<std::size_t>(found - points.begin())]);
-                     });
+    QObject::connect(
+        series, &QXYSeries::hovered, series,
+        [series, tips = std::move(tips)](const QPointF& at, bool entered) {
+            const QList<QPointF> points = series->points();
+            if (!entered || points.isEmpty()) {
+                QToolTip::hideText();
+                return;
+            }
+            const auto nearest =
+                std::min_element(points.begin(), points.end(), [&at](const QPointF& a, const QPointF& b) {
+                    return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
+                });
+            QToolTip::showText(QCursor::pos(), tips[static_cast<std::size_t>(nearest - points.begin())]);
+        });
 }
 
 // A colour from blue for the coldest leaving water to red for the warmest.
