@@ -327,9 +327,10 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     }
     std::unique_ptr<ScheduleResults> results;
     if (options.json) {
-        results = std::make_unique<JsonScheduleResults>(output.stream());
+        results = std::make_unique<JsonScheduleResults>(output.stream(), session.dataStamp());
     } else {
-        results = std::make_unique<CsvScheduleResults>(output.stream(), reader.separator());
+        results =
+            std::make_unique<CsvScheduleResults>(output.stream(), reader.separator(), session.dataStamp());
     }
 
     // Counting ahead reads the schedule a second time: only a regular file

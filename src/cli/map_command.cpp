@@ -78,7 +78,9 @@ int RunMapCommand(const std::vector<std::string>& args) {
         return kExitFailed;
     }
     if (json) {
-        WriteJson(std::cout, MapJson(*outcome.map));
+        Json document = MapJson(*outcome.map);
+        document["data"] = DataStampJson(session.dataStamp());
+        WriteJson(std::cout, document);
     } else {
         WriteMapCsv(std::cout, *outcome.map);
     }

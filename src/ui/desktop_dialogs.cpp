@@ -86,9 +86,9 @@ QString DesktopDialogs::askPdfPath(QWidget* owner) {
     return dialog.selectedFiles().constFirst();
 }
 
-void DesktopDialogs::showAbout(QWidget* owner) {
+void DesktopDialogs::showAbout(QWidget* owner, const QString& dataStamp) {
     const FocusKeeper focus;
-    CAboutDlg about(owner);
+    CAboutDlg about(dataStamp, owner);
     about.exec();
 }
 

@@ -13,7 +13,7 @@ public:
     bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
-    void showAbout(QWidget* owner) override;
+    void showAbout(QWidget* owner, const QString& dataStamp) override;
     void openInViewer(QWidget* owner, const QString& path) override;
 };
 

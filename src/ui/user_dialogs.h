@@ -29,8 +29,8 @@ public:
     virtual std::optional<ProjectTexts> askProjectTexts(QWidget* owner) = 0;
     // The file-save dialog of the datasheet; an empty path when cancelled.
     virtual QString askPdfPath(QWidget* owner) = 0;
-    // The About box.
-    virtual void showAbout(QWidget* owner) = 0;
+    // The About box, naming the data the selections come from.
+    virtual void showAbout(QWidget* owner, const QString& dataStamp) = 0;
     // Shows the written datasheet in the desktop's PDF viewer; when none
     // opens it, a message box names the file.
     virtual void openInViewer(QWidget* owner, const QString& path) = 0;

@@ -28,7 +28,9 @@ QString RecordingDialogs::askPdfPath(QWidget* owner) {
     return pathAnswer;
 }
 
-void RecordingDialogs::showAbout(QWidget* owner) { record(owner, QStringLiteral("about")); }
+void RecordingDialogs::showAbout(QWidget* owner, const QString& dataStamp) {
+    record(owner, QStringLiteral("about ") + dataStamp);
+}
 
 void RecordingDialogs::openInViewer(QWidget*, const QString& path) {
     shown.append(QStringLiteral("viewer ") + path);

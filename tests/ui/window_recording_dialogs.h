@@ -19,7 +19,7 @@ public:
     bool confirm(QWidget* owner, const QString& text, const QString& caption) override;
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
-    void showAbout(QWidget* owner) override;
+    void showAbout(QWidget* owner, const QString& dataStamp) override;
     void openInViewer(QWidget* owner, const QString& path) override;
 
     // The answers: the question's (OK unless set), the project texts
