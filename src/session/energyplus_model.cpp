@@ -104,6 +104,9 @@ double QuadraticCurve::evaluate(double x) const {
 BiquadraticCurve FitBiquadratic(const std::string& name, const std::vector<BiquadraticPoint>& points) {
     CheckCount(name, points.size(), 6);
     std::vector<double> xs, ys, zs;
+    xs.reserve(points.size());
+    ys.reserve(points.size());
+    zs.reserve(points.size());
     for (const auto& p : points) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
             FitFails(name, "a point is not a finite number");
@@ -155,6 +158,8 @@ BiquadraticCurve FitBiquadratic(const std::string& name, const std::vector<Biqua
 QuadraticCurve FitQuadratic(const std::string& name, const std::vector<QuadraticPoint>& points) {
     CheckCount(name, points.size(), 3);
     std::vector<double> xs, zs;
+    xs.reserve(points.size());
+    zs.reserve(points.size());
     for (const auto& p : points) {
         if (!std::isfinite(p.x) || !std::isfinite(p.z)) FitFails(name, "a point is not a finite number");
         xs.push_back(p.x);

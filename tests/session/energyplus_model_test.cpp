@@ -223,13 +223,24 @@ TEST(CurveFitTest, AQuadraticNeedsThreeDistinctPartLoadRatios) {
     }
 }
 
+// z = (x − 2)² fitted at x = 0, 1, 3: the polynomial dips to 0 at x = 2,
+// below the lowest point fitted (1), and x is held to [0, 3].
 TEST(CurveFitTest, TheCurveIsHeldToItsRangesAsTheSimulationHoldsIt) {
-    const auto curve = FitBiquadratic("T", Grid(CapacityShape(), kLeavingWater, kAmbient));
+    const auto curve = FitQuadratic("T", {{0, 4}, {1, 1}, {3, 1}});
+    ASSERT_EQ(curve.minOutput, 1);
+    ASSERT_EQ(curve.maxOutput, 4);
+    const std::pair<double, double> cases[] = {
+        {-0.1, 4}, {0, 4}, {0.1, 3.61},  // about the lowest x
+        {2.9, 1},  {3, 1}, {3.1, 1},     // about the highest x
+        {1.9, 1},  {2, 1}, {0.5, 2.25},  // the dip below the lowest point, and above it
+    };
+    for (auto [x, z] : cases) EXPECT_NEAR(curve.evaluate(x), z, 1e-12) << "x = " << x;
+
     const Biquadratic c = CapacityShape();
-    EXPECT_DOUBLE_EQ(curve.evaluate(3, 50), curve.evaluate(5, 46));
-    EXPECT_DOUBLE_EQ(curve.evaluate(9, 30), Evaluate(c, 9, 30));
-    EXPECT_GE(curve.evaluate(15, 20), curve.minOutput);
-    EXPECT_LE(curve.evaluate(15, 20), curve.maxOutput);
+    const auto grid = FitBiquadratic("T", Grid(c, kLeavingWater, kAmbient));
+    EXPECT_NEAR(grid.evaluate(4.9, 46.1), Evaluate(c, 5, 46), 1e-12);
+    EXPECT_NEAR(grid.evaluate(5, 46), Evaluate(c, 5, 46), 1e-12);
+    EXPECT_NEAR(grid.evaluate(5.1, 45.9), Evaluate(c, 5.1, 45.9), 1e-12);
 }
 
 // A unit built from known curves: full-load points over the map's grid and a
