@@ -49,8 +49,10 @@ public:
 // curve evaluated as the simulation evaluates it (see Evaluate below).
 struct FitQuality {
     int pointCount = 0;
-    double rmsError = 0;            // root mean square of (curve − point), in the curve's output
-    double worstRelativeError = 0;  // the largest |curve − point| / |point| (points of value 0 left out)
+    double rmsError = 0;  // root mean square of (curve − point), in the curve's output
+    // The largest |curve − point| / |point|, a fraction (0.01 is 1 %); points
+    // of value 0 are left out.
+    double worstRelativeError = 0;
 };
 
 // z = c1 + c2·x + c3·x² + c4·y + c5·y² + c6·x·y over the ranges actually
@@ -119,7 +121,9 @@ struct EirChillerModel {
 
 // Fits the three curves of `name` (the model as the program names it) to the
 // map's ok points and the part-load table's points, with the reference
-// capacity (kW) and COP at 7 °C leaving water and 35 °C ambient. Raises
+// capacity (kW) and COP at 7 °C leaving water and 35 °C ambient: the unit's
+// own figures there, so that both temperature curves give about 1 at the
+// rating point. Raises
 // EnergyModelError for a name that cannot stand in an input file (empty,
 // holding ',', ';', '!' or a control character, or too long for the node
 // names made from it), a reference that is not finite and above 0, a point
