@@ -7,6 +7,7 @@
 
 #include "cli_process.h"
 #include "json_value.h"
+#include "support/pdf_tools.h"
 
 namespace keld::test {
 namespace {
@@ -69,6 +70,35 @@ TEST(CliMap, JsonGivesEachPointsStatusAndSelectsFigures) {
     const JsonValue& figures = heating["figures"];
     EXPECT_DOUBLE_EQ(heating["efficiency"].number,
                      figures["heatingCapacity_kW"].number / figures["heatingPower_kW"].number);
+}
+
+// The EnergyPlus model: the chiller and its three curves in the file, the
+// same curves with their fit errors in the JSON; a duty that leaves no
+// rating point gives no model, and the program's own files are never the
+// target.
+TEST(CliMap, EnergyPlusModelGoesToItsFileAndIntoTheJson) {
+    ScratchFolder folder;
+    const std::string idf = folder.file("unit.idf");
+    const CliResult result = Map({"--model", "WOQ260GV5-LQEE", "--launch", "00BREXAL", "--compressor",
+                                  "screw", "--energyplus", idf, "--json"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string text = ReadFile(idf);
+    for (const char* object : {"Chiller:Electric:EIR,", "Curve:Biquadratic,", "Curve:Quadratic,"}) {
+        EXPECT_NE(text.find(object), std::string::npos) << object;
+    }
+    const JsonValue json = ParseJson(result.out);
+    EXPECT_EQ(json["energyplus"]["name"].string, "WOQ260GV5-LQEE");
+    EXPECT_GT(json["energyplus"]["referenceCop"].number, 0);
+
+    const CliResult noRatingPoint = Map({"--model", "QTK130GN5-LQE", "--flow", "60", "--energyplus", idf});
+    EXPECT_EQ(noRatingPoint.exitCode, 1);
+    EXPECT_NE(noRatingPoint.err.find("no energy model"), std::string::npos) << noRatingPoint.err;
+    EXPECT_EQ(ReadFile(idf), text) << "a failed model leaves the earlier file as it was";
+
+    const CliResult overTheDatabase =
+        Map({"--model", "QTK130GN5-LQE", "--energyplus", KELD_SHIPPED_DATABASE});
+    EXPECT_EQ(overTheDatabase.exitCode, 1);
+    EXPECT_NE(overTheDatabase.err.find("will not write the energy model"), std::string::npos);
 }
 
 struct UsageCase {
