@@ -12,17 +12,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KELD_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "selection of air-cooled water chillers and heat pumps")
+# CPack puts the summary first and indents these lines itself; the empty line
+# becomes the paragraph break " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "selection of air-cooled water chillers and heat pumps
- A desktop program for sales and design engineers that selects modular
- air-cooled water chillers and air-to-water heat pumps of three series (QTK
- centrifugal chillers, QHK screw heat pumps, QSK GV5 screw chillers) for a
- duty and its conditions, and writes a two-page PDF datasheet of the chosen
- unit.
- .
- keld is the selection window, keld-launch starts it with a launch text, and
- keld-cli runs the same selections, schedules and performance maps from the
- command line.")
+    "A desktop program for sales and design engineers that selects modular
+air-cooled water chillers and air-to-water heat pumps of three series (QTK
+centrifugal chillers, QHK screw heat pumps, QSK GV5 screw chillers) for a
+duty and its conditions, and writes a two-page PDF datasheet of the chosen
+unit.
+
+keld is the selection window, keld-launch starts it with a launch text, and
+keld-cli runs the same selections, schedules and performance maps from the
+command line.")
 
 # The libraries the programs link are found by dpkg-shlibdeps (the X11 platform
 # plugin of Qt lies in libqt6gui6, which the window links). What they use
