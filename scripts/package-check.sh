@@ -122,13 +122,15 @@ keld-cli select > "$work/installed.txt" || fail "the installed keld-cli select f
 diff -u "$work/built.txt" "$work/installed.txt" || fail "the installed keld-cli selects differently"
 
 # The window, started as the desktop starts it: the entry's Exec line without
-# its field codes. A runtime folder of its own, so that no other copy of the
+# its field codes, on the X server as on a desktop (whatever platform the
+# tests chose). A runtime folder of its own, so that no other copy of the
 # user's holds the single-instance lock.
 entry=$(grep '^/usr/share/applications/.*\.desktop$' "$work/files")
 command=$(sed -n 's/^Exec=//p' "$entry" | sed 's/ *%[fFuUick]//g')
 [ -n "$command" ] || fail "$entry has no Exec line"
 echo "--- starting the window from $entry: $command"
 mkdir -m 0700 "$work/runtime"
+unset QT_QPA_PLATFORM
 # First start: the main window must paint (the program then reports and ends);
 # a message box in its place (no database, another copy) would not.
 # Second start: it must still run after a few seconds, and end by our signal.
