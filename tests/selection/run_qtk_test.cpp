@@ -318,6 +318,23 @@ TEST(QtkRun, ModuleCarryingAlmostNoWaterHasNoDropFactor) {
     }
 }
 
+// The altitude column shows a site above sea level to 4 significant digits
+// and sea level as a plain 0.
+TEST(QtkRun, AltitudeColumnFromSeaLevelUp) {
+    const struct {
+        const char* altitude;
+        const char* shown;
+    } cases[] = {{"0", "0"}, {"1", "1.000"}, {"1800", "1800"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.altitude);
+        RunFixture run(kQtkUnits);
+        run.set(kAltitudeEdit, c.altitude);
+        ASSERT_EQ(run.run(), ListEffect::Replaced);
+        ASSERT_GE(run.page().results().rowCount(), 1);
+        EXPECT_EQ(run.page().results().cell(0, column::kAltitude), c.shown);
+    }
+}
+
 // A range text without "-" is the maximum alone.
 TEST(QtkRun, SingleNumberRangeHasMinimumZero) {
     RunFixture run(
