@@ -87,6 +87,7 @@ EXCLUDED_FILES = {
 # drive the same rules on fixtures where the limits are set.
 TEST_GROUPS = {
     "db": ["keld_db_tests"],
+    "engine": ["keld_engine_tests"],
     "selection": ["keld_selection_tests"],
     "selection_seeds": ["edit_numbers_seeds", "launch_text_seeds", "connect_seeds", "flow_texts_seeds"],
     "significant_seeds": ["significant_seeds"],
@@ -96,7 +97,7 @@ TEST_GROUPS = {
 }
 
 FOLDER_TESTS = {
-    "src/engine": ["selection", "selection_seeds", "reports"],
+    "src/engine": ["engine", "selection", "selection_seeds", "reports"],
     "src/selection": ["selection", "selection_seeds", "reports"],
     "src/selection/page": ["selection", "selection_seeds", "reports"],
     "src/base": ["db", "significant_seeds", "selection", "reports"],
@@ -606,8 +607,8 @@ def render_report(mutants, results, equivalents, commit, out):
         "Made by `scripts/mutation-sweep.py` (CONTRIBUTING.md says how to run it). Every comparison",
         "(`<`/`<=`, `>`/`>=`, `==`/`!=`) and every constant's last digit (±1) of the rule files, one at a",
         "time, in a clean clone built with `-O1` and no debug information; each mutant runs, in this order",
-        "and stopping at the first failure, the tests of the database layer (for `src/db`), the selection",
-        "tests, the seed replays of the fuzz targets over the same texts, the shipped database's checks",
+        "and stopping at the first failure, the tests of the database layer (for `src/db`), the engine's",
+        "own tests (for `src/engine`), the selection tests, the seed replays of the fuzz targets over the same texts, the shipped database's checks",
         "(for `src/db`) and the reports tests (`ctest --stop-on-failure --timeout`). The ui, app and cli",
         "tests are left out: the windows only show what the core computes, and the cli cases start",
         "`keld-cli` on the shipped database, while the selection and reports tests set the limits on",

@@ -15,6 +15,7 @@
 #include "cli/exit_codes.h"
 #include "cli/output_guard.h"
 #include "cli/progress_line.h"
+#include "cli/results_output.h"
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
 #include "cli/schedule_results.h"
@@ -154,52 +155,6 @@ private:
     std::string folderFailure_;
 };
 
-// Where the results go: standard output, or a file that replaces an earlier
-// one of its name only once the whole schedule has been written. The file's
-// bytes go through the staged file's checked writes, so that a full disk
-// leaves the earlier results in place and is reported with its own reason.
-class ResultsOutput : private std::streambuf {
-public:
-    explicit ResultsOutput(const std::optional<std::string>& path) : path_(path), file_(this) {
-        setp(buffer_, buffer_ + sizeof buffer_);
-    }
-
-    // Empty, or why the file cannot be written.
-    std::string open() {
-        if (!path_) return {};
-        if (!staged_.create(*path_)) return staged_.failure();
-        return {};
-    }
-    std::ostream& stream() { return path_ ? file_ : std::cout; }
-    bool good() { return stream().good(); }
-    // Empty, or why the results did not all reach the file.
-    std::string commit() {
-        if (!path_) return {};
-        sync();
-        if (!staged_.commit()) return staged_.failure();
-        return {};
-    }
-
-private:
-    int overflow(int c) override {
-        if (sync() != 0) return traits_type::eof();
-        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-        *pptr() = traits_type::to_char_type(c);
-        pbump(1);
-        return c;
-    }
-    int sync() override {
-        const bool written = staged_.write(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        setp(buffer_, buffer_ + sizeof buffer_);
-        return written ? 0 : -1;
-    }
-
-    std::optional<std::string> path_;
-    StagedFile staged_;
-    char buffer_[64 * 1024];
-    std::ostream file_;
-};
-
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, SelectionSession& session, ScheduleResults& results,
@@ -327,9 +282,10 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     }
     std::unique_ptr<ScheduleResults> results;
     if (options.json) {
-        results = std::make_unique<JsonScheduleResults>(output.stream());
+        results = std::make_unique<JsonScheduleResults>(output.stream(), session.dataStamp());
     } else {
-        results = std::make_unique<CsvScheduleResults>(output.stream(), reader.separator());
+        results =
+            std::make_unique<CsvScheduleResults>(output.stream(), reader.separator(), session.dataStamp());
     }
 
     // Counting ahead reads the schedule a second time: only a regular file

@@ -16,7 +16,8 @@ constexpr const char* kBatchSynopsis =
     "                   [--datasheets DIR [--project T] [--customer T] [--distributor T]]";
 constexpr const char* kMapSynopsis =
     "keld-cli map       [OPTIONS] --model NAME [--ambient FROM:TO:STEP] [--outlet FROM:TO:STEP]\n"
-    "                   [--heating-ambient FROM:TO:STEP] [--heating-outlet FROM:TO:STEP] [--json]";
+    "                   [--heating-ambient FROM:TO:STEP] [--heating-outlet FROM:TO:STEP] [--json]\n"
+    "                   [--energyplus FILE.idf]";
 
 constexpr const char* kExitCodes =
     "Exit codes: 0 done, 1 the work could not be done (its reason on standard error), 2 wrong usage.\n";
@@ -116,6 +117,9 @@ std::string MapUsage() {
            "                         a heat pump's heating axes, the cooling side at the duty\n"
            "  --json                 one JSON object: \"model\", \"series\", \"conditions\", \"cooling\"\n"
            "                         (and \"heating\"), each point with its status and select's figures\n"
+           "  --energyplus FILE.idf  also the unit as an EnergyPlus Chiller:Electric:EIR with capacity and\n"
+           "                         EIR curves fitted over the ok points and a part-load curve from the\n"
+           "                         unit's part-load table (their fit errors in the file and the JSON)\n"
            "Without --json: CSV with a header line, one line per point; status ok, envelope, flow,\n"
            "not-available or outside-grid, and the reason in the program's words.\n\n" +
            PageOptionsSection() +

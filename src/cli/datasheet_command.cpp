@@ -61,13 +61,14 @@ DatasheetOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 void WriteJson(std::ostream& out, const DatasheetOptions& options, const DatasheetOutcome& outcome,
-               const std::vector<CollectingSink::Message>& messages) {
+               const std::vector<CollectingSink::Message>& messages, const DataStamp& data) {
     keld::WriteJson(out, Json{
                              {"file", outcome.written ? Json(options.out) : Json(nullptr)},
                              {"model", options.model},
                              {"complete", outcome.complete},
                              {"models", outcome.models},
                              {"messages", MessagesJson(messages)},
+                             {"data", DataStampJson(data)},
                          });
 }
 
@@ -86,7 +87,8 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
         // A script that asked for JSON reads the database's message there,
         // with no file written and no model listed.
         if (options.json) {
-            WriteJson(std::cout, options, DatasheetOutcome{}, session.collected().messages());
+            WriteJson(std::cout, options, DatasheetOutcome{}, session.collected().messages(),
+                      session.dataStamp());
         } else {
             for (const auto& message : session.collected().messages()) {
                 std::cerr << '[' << message.caption << "] " << message.text << '\n';
@@ -104,7 +106,7 @@ int RunDatasheetCommand(const std::vector<std::string>& args) {
     if (!outcome.failure.empty()) std::cerr << "keld-cli: " << outcome.failure << '\n';
     const int exitCode = outcome.failure.empty() ? kExitDone : kExitFailed;
     if (options.json) {
-        WriteJson(std::cout, options, outcome, session.collected().messages());
+        WriteJson(std::cout, options, outcome, session.collected().messages(), session.dataStamp());
     } else if (exitCode == kExitDone) {
         std::cout << "Datasheet of " << options.model << " written to " << options.out << '\n';
     }

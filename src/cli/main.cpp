@@ -17,6 +17,7 @@
 #include "cli/select_command.h"
 #include "cli/standard_streams.h"
 #include "reports/pdflib_staged_file.h"
+#include "session/selection_session.h"
 #include "session/usage_error.h"
 
 namespace {
@@ -52,13 +53,24 @@ int PrintHelp(const std::vector<std::string>& args) {
     return keld::cli::kExitDone;
 }
 
+// keld-cli --version [--database PATH]: the program's version and the stamp
+// of the data it selects from.
+int PrintVersion(const std::vector<std::string>& args) {
+    keld::PageOptions options;
+    for (std::size_t i = 1; i < args.size();) {
+        if (args[i] != "--database" || !keld::TakePageOption(args, i, options))
+            throw UsageError("--version takes only --database PATH, not " + keld::Quoted(args[i]));
+    }
+    keld::SelectionSession session(options);
+    const std::string data = session.openDatabase() ? session.dataStamp().text() : "unknown";
+    std::cout << "keld-cli " << KELD_VERSION << "\ndata " << data << '\n';
+    return keld::cli::kExitDone;
+}
+
 int Run(std::vector<std::string> args) {
     if (args.empty()) throw UsageError("a command is needed");
     if (args[0] == "help" || AsksForHelp(args[0])) return PrintHelp(args);
-    if (args[0] == "--version") {
-        std::cout << "keld-cli " << KELD_VERSION << '\n';
-        return keld::cli::kExitDone;
-    }
+    if (args[0] == "--version") return PrintVersion(args);
     const std::string name = args[0];
     args.erase(args.begin());
     for (const Command& command : kCommands) {

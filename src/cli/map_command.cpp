@@ -5,7 +5,10 @@
 
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
+#include "cli/output_guard.h"
+#include "cli/results_output.h"
 #include "db/database_error.h"
+#include "session/map_energy_model.h"
 #include "session/performance_map.h"
 #include "session/performance_map_csv.h"
 #include "session/performance_map_json.h"
@@ -25,11 +28,26 @@ std::optional<MapRange>* RangeOf(const std::string& option, MapRequest& request)
     return nullptr;
 }
 
+// Writes the model to `path`, replacing an earlier file only with a whole
+// one; says why on standard error when it cannot.
+bool WriteIdfFile(const std::string& path, const EirChillerModel& model) {
+    ResultsOutput output(path);
+    std::string failure = output.open();
+    if (failure.empty()) {
+        WriteIdf(output.stream(), model);
+        failure = output.commit();
+    }
+    if (failure.empty()) return true;
+    std::cerr << "keld-cli: cannot write " << path << ": " << failure << '\n';
+    return false;
+}
+
 }  // namespace
 
 int RunMapCommand(const std::vector<std::string>& args) {
     MapRequest request;
     bool json = false;
+    std::optional<std::string> energyPlus;
     for (std::size_t i = 0; i < args.size();) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -45,6 +63,11 @@ int RunMapCommand(const std::vector<std::string>& args) {
             if (!request.model.empty()) throw UsageError("--model is given twice", arg);
             request.model = args[i + 1];
             i += 2;
+        } else if (arg == "--energyplus") {
+            if (!hasValue) throw UsageError("--energyplus needs the file to write, FILE.idf", arg);
+            if (energyPlus) throw UsageError("--energyplus is given twice", arg);
+            energyPlus = args[i + 1];
+            i += 2;
         } else if (arg == "--json") {
             json = true;
             ++i;
@@ -55,6 +78,14 @@ int RunMapCommand(const std::vector<std::string>& args) {
     if (request.model.empty()) throw UsageError("map needs --model NAME: the unit to map", "--model");
 
     SelectionSession session(request.duty);
+    if (energyPlus) {
+        if (const std::string refusal = OutputOverAnInput(*energyPlus, ProgramFiles(session.databasePath()));
+            !refusal.empty()) {
+            std::cerr << "keld-cli: will not write the energy model to " << *energyPlus << ": " << refusal
+                      << '\n';
+            return kExitFailed;
+        }
+    }
     if (!session.openDatabase()) {
         std::cerr << "keld-cli: cannot open the database " << session.databasePath() << '\n';
         for (const auto& message : session.collected().messages()) {
@@ -77,8 +108,21 @@ int RunMapCommand(const std::vector<std::string>& args) {
         }
         return kExitFailed;
     }
+    std::optional<EirChillerModel> model;
+    if (energyPlus) {
+        try {
+            model = MapEnergyModel(session.database(), request, *outcome.map);
+        } catch (const EnergyModelError& error) {
+            std::cerr << "keld-cli: no energy model: " << error.what() << '\n';
+            return kExitFailed;
+        }
+        if (!WriteIdfFile(*energyPlus, *model)) return kExitFailed;
+    }
     if (json) {
-        WriteJson(std::cout, MapJson(*outcome.map));
+        Json document = MapJson(*outcome.map);
+        if (model) document["energyplus"] = EirChillerJson(*model);
+        document["data"] = DataStampJson(session.dataStamp());
+        WriteJson(std::cout, document);
     } else {
         WriteMapCsv(std::cout, *outcome.map);
     }

@@ -37,7 +37,8 @@ std::string LineErrorText(const DutyResult& duty) {
     return duty.errorColumn.empty() ? duty.error : "column " + duty.errorColumn + ": " + duty.error;
 }
 
-CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator) : out_(out), separator_(separator) {
+CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator, const DataStamp& data)
+    : out_(out), separator_(separator), data_(data.text()) {
     out_ << "\xEF\xBB\xBF";
     writeCell("Tag");
     out_ << separator_;
@@ -48,6 +49,8 @@ CsvScheduleResults::CsvScheduleResults(std::ostream& out, char separator) : out_
     }
     out_ << separator_;
     writeCell("Messages");
+    out_ << separator_;
+    writeCell("Data");
     out_ << "\r\n";
 }
 
@@ -76,6 +79,8 @@ void CsvScheduleResults::writeLine(const DutyResult& duty, const ResultTable* ro
     }
     out_ << separator_;
     writeTextCell(messages);
+    out_ << separator_;
+    writeTextCell(data_);
     out_ << "\r\n";
 }
 
@@ -103,7 +108,10 @@ void CsvScheduleResults::writeTextCell(const std::string& text) {
     writeCell(text);
 }
 
-JsonScheduleResults::JsonScheduleResults(std::ostream& out) : out_(out) { out_ << '['; }
+JsonScheduleResults::JsonScheduleResults(std::ostream& out, DataStamp data)
+    : out_(out), data_(std::move(data)) {
+    out_ << '[';
+}
 
 void JsonScheduleResults::writeDuty(const DutyResult& duty) {
     out_ << (first_ ? "\n" : ",\n");
@@ -113,7 +121,7 @@ void JsonScheduleResults::writeDuty(const DutyResult& duty) {
         object["error"] = Json{{"column", duty.errorColumn.empty() ? Json(nullptr) : Json(duty.errorColumn)},
                                {"text", duty.error}};
     } else {
-        object.update(SelectionMembers(*duty.page, *duty.messages, duty.list));
+        object.update(SelectionMembers(*duty.page, *duty.messages, duty.list, data_));
         if (duty.datasheet) {
             const DatasheetOutcome& sheet = duty.datasheet->outcome;
             object["datasheet"] = Json{

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/listed_datasheet.h"
+#include "db/data_stamp.h"
 #include "engine/selection_conditions.h"
 #include "selection/result_table.h"
 #include "selection/run_selection.h"
@@ -62,7 +63,8 @@ public:
 // spreadsheet that wrote the schedule expects.
 class CsvScheduleResults : public ScheduleResults {
 public:
-    CsvScheduleResults(std::ostream& out, char separator);
+    // Every line ends with the stamp of the database the duties ran on.
+    CsvScheduleResults(std::ostream& out, char separator, const DataStamp& data);
     void writeDuty(const DutyResult& duty) override;
     void finish() override {}
 
@@ -75,6 +77,7 @@ private:
 
     std::ostream& out_;
     char separator_;
+    std::string data_;
 };
 
 // Results as one JSON array: per duty the object `select --json` prints,
@@ -82,12 +85,14 @@ private:
 // asked for); a line that could not be run gives "tag", "line" and "error".
 class JsonScheduleResults : public ScheduleResults {
 public:
-    explicit JsonScheduleResults(std::ostream& out);
+    // `data`: the stamp of the database every duty ran on.
+    JsonScheduleResults(std::ostream& out, DataStamp data);
     void writeDuty(const DutyResult& duty) override;
     void finish() override;
 
 private:
     std::ostream& out_;
+    DataStamp data_;
     bool first_ = true;
 };
 

@@ -41,7 +41,8 @@ int RunSelectCommand(const std::vector<std::string>& args) {
     if (!json) session.collected().echoTo(&std::cout);
     const ListEffect effect = opened ? session.runSelection().list : ListEffect::Kept;
     if (json) {
-        WriteJson(std::cout, SelectionMembers(session.page(), session.collected().messages(), effect));
+        WriteJson(std::cout, SelectionMembers(session.page(), session.collected().messages(), effect,
+                                              session.dataStamp()));
     } else {
         PrintResultTable(std::cout, session.page().results());
     }

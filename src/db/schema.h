@@ -105,6 +105,11 @@ inline constexpr const char* kKeyRowsAt = "select * from %s where %s = %f";
 inline constexpr const char* kKeyRowsAbove = "select * from %s where %s > %f";
 inline constexpr const char* kKeyRowsBelow = "select * from %s where %s <%f";
 
+// --- The data's stamp: one row, absent from files built before it -------
+inline constexpr const char* kDataStampQuery = "select Version, Date from DataStamp";
+inline constexpr const char* kDataStampVersion = "Version";
+inline constexpr const char* kDataStampDate = "Date";
+
 // --- Datasheet table ----------------------------------------------------
 inline constexpr const char* kExcelNew = "EXCEL_NEW";
 // First-brand model name.

@@ -220,8 +220,10 @@ Json MessagesJson(const std::vector<CollectingSink::Message>& messages) {
     return list;
 }
 
+Json DataStampJson(const DataStamp& data) { return Json{{"version", data.version}, {"date", data.date}}; }
+
 Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Message>& messages,
-                      ListEffect effect) {
+                      ListEffect effect, const DataStamp& data) {
     const ResultTable& table = page.results();
     Json rows = Json::array();
     Json figures = Json::array();
@@ -239,6 +241,7 @@ Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Mes
         {"rows", rows},
         {"figures", figures},
         {"corrections", CorrectionsJson(page.corrections())},
+        {"data", DataStampJson(data)},
     };
 }
 

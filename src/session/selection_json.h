@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "db/data_stamp.h"
 #include "engine/selection_conditions.h"
 #include "engine/unit_performance.h"
 #include "selection/result_table.h"
@@ -48,9 +49,13 @@ const char* ListEffectName(ListEffect effect);
 // The result of a selection as the members "conditions" (after the run),
 // "messages" (in order), "list" (what the run did to the list), "rows" (the
 // list's 22 cells per row), "figures" (each row's figures in SI units, the
-// unit in the key) and "corrections" (the factors the run applied).
+// unit in the key), "corrections" (the factors the run applied) and "data"
+// (the stamp of the database it ran on).
 Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Message>& messages,
-                      ListEffect effect);
+                      ListEffect effect, const DataStamp& data);
+
+// {"version": …, "date": …}, "unknown" for a database without a stamp.
+Json DataStampJson(const DataStamp& data);
 
 // The messages as [{"caption": …, "text": …}, …].
 Json MessagesJson(const std::vector<CollectingSink::Message>& messages);

@@ -25,7 +25,15 @@ SelectionSession::SelectionSession(const PageOptions& request)
     ApplyPageOptions(*page_, request);
 }
 
-bool SelectionSession::openDatabase() { return database_.OpenDatabase(databasePath_); }
+bool SelectionSession::openDatabase() {
+    dataStamp_.reset();
+    return database_.OpenDatabase(databasePath_);
+}
+
+const DataStamp& SelectionSession::dataStamp() {
+    if (!dataStamp_) dataStamp_ = ReadDataStamp(database_);
+    return *dataStamp_;
+}
 
 RunOutcome SelectionSession::runSelection() {
     const RunOutcome outcome = RunSelection(*page_, database_);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "db/data_stamp.h"
 #include "db/performance_database.h"
 #include "selection/launch_parameters.h"
 #include "selection/page/selection_page.h"
@@ -55,6 +56,10 @@ public:
     // looked at.
     void startRequest(const PageOptions& request);
 
+    // The stamp of the opened database, read once; "unknown" before it opens
+    // or for a file without a stamp.
+    const DataStamp& dataStamp();
+
     SelectionPage& page() { return *page_; }
     PerformanceDatabase& database() { return database_; }
     MessageSink& messages() { return messages_; }
@@ -69,6 +74,7 @@ private:
     std::optional<SelectionPage> page_;
     PerformanceDatabase database_;
     std::string databasePath_;
+    std::optional<DataStamp> dataStamp_;
     bool runEndedByError_ = false;
     std::vector<std::string> runErrors_;
 };

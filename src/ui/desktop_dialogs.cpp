@@ -97,9 +97,9 @@ QString DesktopDialogs::askSavePath(QWidget* owner, const QString& nameFilter, c
     return AskFileToSave(owner, nameFilter, QFileInfo(suggestedName).suffix(), suggestedName);
 }
 
-void DesktopDialogs::showAbout(QWidget* owner) {
+void DesktopDialogs::showAbout(QWidget* owner, const QString& dataStamp) {
     const FocusKeeper focus;
-    CAboutDlg about(owner);
+    CAboutDlg about(dataStamp, owner);
     about.exec();
 }
 

@@ -34,8 +34,8 @@ public:
     // `suggestedName` the name offered, whose suffix is added to a name
     // typed without one. An empty path when cancelled.
     virtual QString askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) = 0;
-    // The About box.
-    virtual void showAbout(QWidget* owner) = 0;
+    // The About box, naming the data the selections come from.
+    virtual void showAbout(QWidget* owner, const QString& dataStamp) = 0;
     // Shows the written datasheet in the desktop's PDF viewer; when none
     // opens it, a message box names the file.
     virtual void openInViewer(QWidget* owner, const QString& path) = 0;

@@ -12,6 +12,7 @@
 #include "cli/schedule_reader.h"
 #include "cli_process.h"
 #include "json_value.h"
+#include "shipped_data_stamp.h"
 #include "support/pdf_tools.h"
 
 namespace keld::test {
@@ -310,7 +311,8 @@ TEST(CliBatch, FormulaLikeTextIsWrittenAsText) {
         const CliResult result = RunCli(Batch(schedule));
         EXPECT_EQ(result.exitCode, 0) << result.err;
         const std::string line = result.out.substr(result.out.find("\r\n") + 2);
-        EXPECT_EQ(line, c.cell + ",2,QTK130GN5-LQE,459.2,135.5,22.07,,,,,,,,,61.8,\r\n");
+        EXPECT_EQ(line,
+                  c.cell + ",2,QTK130GN5-LQE,459.2,135.5,22.07,,,,,,,,,61.8,," + ShippedDataStamp() + "\r\n");
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli_process.h"
+#include "shipped_data_stamp.h"
 #include "support/pdf_tools.h"
 
 namespace keld::test {
@@ -36,10 +37,16 @@ TEST(CliHelp, HelpAndCommandHelpPrintTheUsageAndExitWithZero) {
     EXPECT_NE(unknown.err.find("no command 'frobnicate'"), std::string::npos);
 }
 
-TEST(CliHelp, VersionIsTheProjectVersion) {
+TEST(CliHelp, VersionIsTheProjectVersionAndTheDataStamp) {
     const CliResult version = RunCli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, std::string("keld-cli ") + KELD_VERSION + "\n");
+    EXPECT_EQ(version.out, std::string("keld-cli ") + KELD_VERSION + "\ndata " + ShippedDataStamp() + "\n");
+    EXPECT_NE(ShippedDataStamp(), "unknown");
+
+    const CliResult older = RunCli({"--version", "--database", "/nonexistent/KELD_Vortan.tbs"});
+    EXPECT_EQ(older.exitCode, 0);
+    EXPECT_EQ(older.out, std::string("keld-cli ") + KELD_VERSION + "\ndata unknown\n");
+    EXPECT_EQ(RunCli({"--version", "--json"}).exitCode, 2);
 }
 
 // The manual page as man shows it, its escaped dashes plain again.

@@ -30,6 +30,18 @@ SelectionConditions DutyOf(const EnvelopeCase& c) {
     return conditions;
 }
 
+template <std::size_t N>
+void ExpectCrossings(const EnvelopeCase (&cases)[N], const CorrectionResult& corrections) {
+    for (const EnvelopeCase& c : cases) {
+        const std::vector<EnvelopeLimit> crossed = EnvelopeCrossings(c.series, DutyOf(c), corrections);
+        ASSERT_EQ(!crossed.empty(), c.crossed) << c.what;
+        if (!c.crossed) continue;
+        EXPECT_EQ(crossed.front().heating, c.heating) << c.what;
+        EXPECT_EQ(crossed.front().ambient, c.ambient) << c.what;
+        EXPECT_DOUBLE_EQ(crossed.front().leavingWater, c.limit) << c.what;
+    }
+}
+
 // Each series' limit at the limit itself and on both sides, in ambient and
 // in leaving water.
 TEST(EnvelopeCrossings, EachSeriesLimitAtAndAroundItsEdges) {
@@ -57,14 +69,44 @@ TEST(EnvelopeCrossings, EachSeriesLimitAtAndAroundItsEdges) {
     };
     CorrectionResult corrections;
     corrections.capacityRatioEven = 1;
-    for (const EnvelopeCase& c : cases) {
-        const std::vector<EnvelopeLimit> crossed = EnvelopeCrossings(c.series, DutyOf(c), corrections);
-        ASSERT_EQ(!crossed.empty(), c.crossed) << c.what;
-        if (!c.crossed) continue;
-        EXPECT_EQ(crossed.front().heating, c.heating) << c.what;
-        EXPECT_EQ(crossed.front().ambient, c.ambient) << c.what;
-        EXPECT_DOUBLE_EQ(crossed.front().leavingWater, c.limit) << c.what;
-    }
+    ExpectCrossings(cases, corrections);
+}
+
+// The ambient limits compared with the slack of 0.00001: the floats next to
+// 40 and 33 lie 3.8e-6 apart, so two floats past a limit are still within it
+// and the third is not. A limit typed to its shown 0.1 K (or 0.05 K) beyond
+// is crossed; at the ambient limit itself no leaving water is too low or too
+// high.
+TEST(EnvelopeCrossings, EachSeriesLimitAtItsSlackAndShownSteps) {
+    const float twoAbove40 = std::nextafter(std::nextafter(40.0f, 50.0f), 50.0f);
+    const float threeAbove40 = std::nextafter(twoAbove40, 50.0f);
+    const float oneAbove33 = std::nextafter(33.0f, 40.0f);
+    const float threeAbove33 = std::nextafter(std::nextafter(oneAbove33, 40.0f), 40.0f);
+    const float justBelowMinus5 = std::nextafter(-5.0f, -6.0f);
+    const EnvelopeCase cases[] = {
+        {"QTK two floats above 40 °C, leaving water 4 °C", Series::Qtk, twoAbove40, 4.0f, false, false, 0},
+        {"QTK three floats above 40 °C, leaving water 4 °C", Series::Qtk, threeAbove40, 4.0f, false, true,
+         4.000017166137695},
+        {"QTK at 40.1 °C, leaving water 4 °C", Series::Qtk, 40.1f, 4.0f, false, true, 4.149997711181641},
+        {"QHK cooling at −5 °C, leaving water above what −5 °C would allow", Series::Qhk, -5.0f, 36.0f, false,
+         false, 0},
+        {"QHK cooling a float below −5 °C, leaving water 35 °C", Series::Qhk, justBelowMinus5, 35.0f, false,
+         true, 34.999996185302734},
+        // Three floats below −5 °C the limit lies halfway between two floats;
+        // it is rounded down.
+        {"QHK cooling three floats below −5 °C, leaving water a float above its limit", Series::Qhk,
+         -5.000001430511475f, 34.99999237060547f, false, true, 34.9999885559082},
+        {"QHK heating at −5 °C, hot water above what −5 °C would allow", Series::Qhk, -5.0f, 56.0f, true,
+         false, 0},
+        {"QHK heating at −5.05 °C, hot water 55 °C", Series::Qhk, -5.05f, 55.0f, true, true, 54.95f},
+        {"GV5 at 45.1 °C, leaving water 35 °C", Series::Gv5, 45.1f, 35.0f, false, true, 34.80000305175781},
+        {"GV5 at 46 °C, leaving water a float above 33 °C", Series::Gv5, 46.0f, oneAbove33, false, false, 0},
+        {"GV5 at 46 °C, leaving water three floats above 33 °C", Series::Gv5, 46.0f, threeAbove33, false,
+         true, 33.0},
+    };
+    CorrectionResult corrections;
+    corrections.capacityRatioEven = 1;
+    ExpectCrossings(cases, corrections);
 }
 
 // A QTK grid without data for the even modules leaves any duty outside.

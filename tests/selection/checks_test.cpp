@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "selection/page/page_controls.h"
 #include "selection/page/selection_page.h"
@@ -17,7 +19,7 @@ using Messages = std::vector<test::RecordingSink::Message>;
 using Change = std::function<void(SelectionConditions&)>;
 
 struct CheckCase {
-    const char* name;
+    std::string name;
     Change change;
     const char* caption;  // null: the check passes
     const char* text;
@@ -277,6 +279,174 @@ TEST(ScrewChillerChecks, LimitsAndMessages) {
         [](SelectionPage& p) { return p.ValidateScrewInputs(); });
 }
 
+// One limit of one check. The limit itself and everything on its inner side
+// is kept; beyond it the check refuses with its message. The page shows
+// ambients to 0.1 K, water temperatures to 0.01 K, fouling to 0.001 and
+// altitude in whole metres, and holds a typed value as the nearest float
+// until the field is left: each limit is tried at itself, at its shown
+// neighbours and at its float neighbours.
+struct Limit {
+    std::string what;
+    std::function<void(SelectionConditions&, float)> set;
+    float value;
+    float beyond;          // any value on the refused side
+    float shownStep;       // between neighbouring values as the page shows them
+    int floatsKeptBeyond;  // floats past the limit that are still kept
+    const char* caption;
+    const char* text;
+};
+
+float FloatsAway(float value, float toward, int count) {
+    for (int i = 0; i < count; ++i) value = std::nextafter(value, toward);
+    return value;
+}
+
+std::vector<CheckCase> CasesAtLimits(const std::vector<Limit>& limits) {
+    std::vector<CheckCase> cases;
+    for (const Limit& limit : limits) {
+        const float outward = limit.beyond > limit.value ? 1.0f : -1.0f;
+        const float inside = limit.value - outward * 1000.0f;
+        const float outside = limit.value + outward * 1000.0f;
+        auto add = [&](const std::string& where, float value, bool kept) {
+            Change change = [set = limit.set, value](SelectionConditions& c) { set(c, value); };
+            cases.push_back({limit.what + " " + where + " (" + std::to_string(value) + ")", change,
+                             kept ? nullptr : limit.caption, kept ? nullptr : limit.text});
+        };
+        add("at the limit", limit.value, true);
+        add("one float inside", std::nextafter(limit.value, inside), true);
+        add("one shown step inside", static_cast<float>(limit.value - outward * limit.shownStep), true);
+        if (limit.floatsKeptBeyond > 0) {
+            add("last float kept beyond", FloatsAway(limit.value, outside, limit.floatsKeptBeyond), true);
+        }
+        add("first float refused beyond", FloatsAway(limit.value, outside, limit.floatsKeptBeyond + 1),
+            false);
+        add("one shown step beyond", static_cast<float>(limit.value + outward * limit.shownStep), false);
+    }
+    return cases;
+}
+
+void SetCoolingAmbient(SelectionConditions& c, float t) { c.coolingAmbientTemp = t; }
+void SetHeatingAmbient(SelectionConditions& c, float t) { c.heatingAmbientTemp = t; }
+void SetCoolingInlet(SelectionConditions& c, float t) { c.coolingInletTemp = t; }
+void SetHeatingInlet(SelectionConditions& c, float t) { c.heatingInletTemp = t; }
+// A leaving water temperature with the water 5 K warmer (cooling) or cooler
+// (heating) at the inlet, so that the difference stays within its limits.
+void SetCoolingOutlet(SelectionConditions& c, float t) {
+    c.coolingOutletTemp = t;
+    c.coolingInletTemp = t + 5;
+}
+void SetHeatingOutlet(SelectionConditions& c, float t) {
+    c.heatingOutletTemp = t;
+    c.heatingInletTemp = t - 5;
+}
+
+constexpr float kAmbientStep = 0.1f;
+constexpr float kWaterStep = 0.01f;
+// Single-precision ambients are allowed 0.00001 over an upper limit: the
+// floats next to 44 and 50 lie 3.8e-6 apart, so two of them are kept.
+constexpr int kAmbientMargin = 2;
+
+TEST(CentrifugalChecks, EachLimitAtItselfAndOnBothSides) {
+    const char* outlet = "Please input the value of outlet temperature between 4 and 15";
+    const std::vector<Limit> limits = {
+        {"ambient -8", SetCoolingAmbient, -8, -9, kAmbientStep, 0, "Cooling", kAmbientCentrifugal},
+        {"ambient 44", SetCoolingAmbient, 44, 45, kAmbientStep, kAmbientMargin, "Cooling",
+         kAmbientCentrifugal},
+        {"outlet 4", SetCoolingOutlet, 4, 3, kWaterStep, 0, "Cooling", outlet},
+        {"outlet 15", SetCoolingOutlet, 15, 16, kWaterStep, 0, "Cooling", outlet},
+        // At the rating point (35 °C, 7 °C leaving water) the inlet makes the difference.
+        {"rating point, difference 4", SetCoolingInlet, 11, 10, kWaterStep, 0, "Cooling", kDifference},
+        {"rating point, difference 10", SetCoolingInlet, 17, 18, kWaterStep, 0, "Cooling", kDifference},
+        {"fouling 0", [](auto& c, float f) { c.foulingFactor = f; }, 0, -1, 0.001f, 0, "Gerneral Data",
+         kFouling},
+        {"fouling 0.132", [](auto& c, float f) { c.foulingFactor = f; }, 0.132f, 1, 0.001f, 0,
+         "Gerneral Data", kFouling},
+        {"altitude 0", [](auto& c, float a) { c.altitude = a; }, 0, -1, 1, 0, "Gerneral Data", kAltitude},
+        {"altitude 1800", [](auto& c, float a) { c.altitude = a; }, 1800, 1801, 1, 0, "Gerneral Data",
+         kAltitude},
+    };
+    RunCases(
+        CasesAtLimits(limits), "", [](SelectionPage&) {},
+        [](SelectionPage& p) { return p.ValidateCentrifugalInputs(); });
+}
+
+// The rating point's fouling is 0.018 within 0.00001: there a difference of
+// 11 K is refused. A typed 0.01801 or 0.01799 is held as the float just
+// inside that margin; the next float out is no longer at the rating point.
+TEST(CentrifugalChecks, RatingPointFoulingWithinItsMargin) {
+    const auto differenceElevenWithFouling = [](float fouling) {
+        return [fouling](SelectionConditions& c) {
+            c.coolingInletTemp = 18;
+            c.foulingFactor = fouling;
+        };
+    };
+    const std::vector<CheckCase> cases = {
+        {"fouling 0.018", differenceElevenWithFouling(0.018f), "Cooling", kDifference},
+        {"fouling 0.01801", differenceElevenWithFouling(0.01801f), "Cooling", kDifference},
+        {"the float above 0.01801", differenceElevenWithFouling(std::nextafter(0.01801f, 1.0f)), nullptr,
+         nullptr},
+        {"fouling 0.01799", differenceElevenWithFouling(0.01799f), "Cooling", kDifference},
+        {"the float below 0.01799", differenceElevenWithFouling(std::nextafter(0.01799f, 0.0f)), nullptr,
+         nullptr},
+    };
+    RunCases(
+        cases, "", [](SelectionPage&) {}, [](SelectionPage& p) { return p.ValidateCentrifugalInputs(); });
+}
+
+TEST(HeatPumpChecks, EachLimitAtItselfAndOnBothSides) {
+    const char* ambientHeating = "Please input the value of ambient temperature between -15.0 and 50.0 ";
+    const char* ambientCooling = "Please input the value of ambient temperature between -8.0 and 50.0 ";
+    const char* heatingOutlet = "Please input the value of outlet temperature between 25 and 55";
+    const char* waterOutlet = "Please input the value of outlet temperature between 4 and 35";
+    const char* glycolOutlet = "Please input the value of outlet temperature between -8 and 35";
+    const auto setGlycolOutlet = [](SelectionConditions& c, float t) {
+        c.fluidIsGlycol = true;
+        SetCoolingOutlet(c, t);
+    };
+    const std::vector<Limit> limits = {
+        {"heating ambient -15", SetHeatingAmbient, -15, -16, kAmbientStep, 0, "Heating", ambientHeating},
+        {"heating ambient 50", SetHeatingAmbient, 50, 51, kAmbientStep, kAmbientMargin, "Heating",
+         ambientHeating},
+        {"heating outlet 25", SetHeatingOutlet, 25, 24, kWaterStep, 0, "Heating", heatingOutlet},
+        {"heating outlet 55", SetHeatingOutlet, 55, 56, kWaterStep, 0, "Heating", heatingOutlet},
+        // 45 °C leaving hot water: the inlet makes the difference.
+        {"heating difference 4", SetHeatingInlet, 41, 42, kWaterStep, 0, "Heating", kDifference},
+        {"heating difference 10", SetHeatingInlet, 35, 34, kWaterStep, 0, "Heating", kDifference},
+        {"cooling ambient -8", SetCoolingAmbient, -8, -9, kAmbientStep, 0, "Cooling", ambientCooling},
+        {"cooling ambient 50", SetCoolingAmbient, 50, 51, kAmbientStep, kAmbientMargin, "Cooling",
+         ambientCooling},
+        {"water outlet 4", SetCoolingOutlet, 4, 3, kWaterStep, 0, "Cooling", waterOutlet},
+        {"glycol outlet -8", setGlycolOutlet, -8, -9, kWaterStep, 0, "Cooling", glycolOutlet},
+        {"water outlet 35", SetCoolingOutlet, 35, 36, kWaterStep, 0, "Cooling", waterOutlet},
+        {"glycol outlet 35", setGlycolOutlet, 35, 36, kWaterStep, 0, "Cooling", glycolOutlet},
+        // 7 °C leaving chilled water.
+        {"cooling difference 4", SetCoolingInlet, 11, 10, kWaterStep, 0, "Cooling", kDifference},
+        {"cooling difference 10", SetCoolingInlet, 17, 18, kWaterStep, 0, "Cooling", kDifference},
+    };
+    RunCases(
+        CasesAtLimits(limits), "", [](SelectionPage& p) { p.clickScrew(); },
+        [](SelectionPage& p) { return p.ValidateScrewInputs(); });
+}
+
+TEST(ScrewChillerChecks, EachLimitAtItselfAndOnBothSides) {
+    const char* ambient = "Please input the value of ambient temperature between 5.0 and 50.0 ";
+    const char* outlet = "Please input the value of outlet temperature between -8 and 35";
+    // Enough glycol for the lowest leaving water: no notice that it was raised.
+    const auto setOutletOnGlycol = [](SelectionConditions& c, float t) {
+        c.coolingOutletTemp = t;
+        c.glycolPercent = 25;
+    };
+    const std::vector<Limit> limits = {
+        {"ambient 5", SetCoolingAmbient, 5, 4, kAmbientStep, 0, "Cooling", ambient},
+        {"ambient 50", SetCoolingAmbient, 50, 51, kAmbientStep, kAmbientMargin, "Cooling", ambient},
+        {"outlet -8", setOutletOnGlycol, -8, -9, kWaterStep, 0, "Cooling", outlet},
+        {"outlet 35", setOutletOnGlycol, 35, 36, kWaterStep, 0, "Cooling", outlet},
+    };
+    RunCases(
+        CasesAtLimits(limits), "BREXAL", [](SelectionPage& p) { p.clickScrew(); },
+        [](SelectionPage& p) { return p.ValidateScrewInputs(); });
+}
+
 struct GlycolCase {
     float leavingWater;
     int glycolBefore;
@@ -303,6 +473,34 @@ TEST(HeatPumpChecks, GlycolMinimumByLeavingWater) {
         EXPECT_EQ(page.conditions().glycolPercent, c.glycolAfter);
         if (c.glycolAfter != c.glycolBefore) {
             EXPECT_EQ(page.editText(kGlycolEdit), std::to_string(c.glycolAfter));
+        }
+        EXPECT_TRUE(sink.take().empty());
+    }
+}
+
+// Only a glycol share below the leaving water's minimum is raised; a share at
+// or above it leaves every field as the user typed it.
+TEST(HeatPumpChecks, GlycolAtItsMinimumLeavesTheFieldsAsTyped) {
+    const struct {
+        const char* glycolTyped;
+        const char* glycolShown;
+        bool fieldsAsTyped;
+    } cases[] = {{"14", "15", false}, {"15", "15", true}, {"16", "16", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.glycolTyped);
+        test::RecordingSink sink{test::SinkMode::Strict};
+        SelectionPage page(DecodeLaunchText(""), sink);
+        page.clickScrew();
+        page.selectFluid(true);
+        page.setEditText(kCoolingOutletEdit, "1.50");  // 15 % glycol at least
+        page.setEditText(kCoolingInletEdit, "6.50");
+        page.setEditText(kGlycolEdit, c.glycolTyped);
+        ASSERT_TRUE(page.readControls());
+        EXPECT_TRUE(page.ValidateScrewInputs());
+        EXPECT_EQ(page.editText(kGlycolEdit), c.glycolShown);
+        if (c.fieldsAsTyped) {
+            EXPECT_EQ(page.editText(kCoolingOutletEdit), "1.50");
+            EXPECT_EQ(page.editText(kCoolingInletEdit), "6.50");
         }
         EXPECT_TRUE(sink.take().empty());
     }

@@ -38,6 +38,17 @@ TEST(Corrections, QtkReadsEvenAndOddGridsWithTheirFactors) {
     EXPECT_NEAR(result.powerRatioEven, 1.5 * 1.092, 1e-12);
     EXPECT_NEAR(result.capacityRatio, 2 * 0.9025, 1e-12);
     EXPECT_NEAR(result.powerRatio, 3 * 1.092, 1e-12);
+    // A centrifugal chiller runs on water, so it has no glycol and no
+    // low-temperature factor.
+    const CoolingFactors& f = result.cooling;
+    EXPECT_NEAR(f.altitudeCapacity, 0.95, 1e-12);
+    EXPECT_NEAR(f.altitudePower, 1.04, 1e-12);
+    EXPECT_NEAR(f.foulingCapacity, 0.95, 1e-12);
+    EXPECT_NEAR(f.foulingPower, 1.05, 1e-12);
+    EXPECT_EQ(f.glycolCapacity, 1);
+    EXPECT_EQ(f.glycolPower, 1);
+    EXPECT_EQ(f.lowTemperatureCapacity, 1);
+    EXPECT_EQ(f.lowTemperaturePower, 1);
     EXPECT_TRUE(fixture.sink().take().empty());
 }
 

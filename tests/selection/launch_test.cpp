@@ -43,6 +43,21 @@ TEST(LaunchText, DecodesDigitsAndBrand) {
         {"5\x80"
          "6",
          5, 0, "Norvex"},
+        // 0xC0 is the first lead byte: 0xBF stands alone, 0xC0 takes the
+        // continuation byte after it.
+        {"\xbf\x80"
+         "5",
+         0, 0, "Norvex"},
+        {"\xc0\x80"
+         "5",
+         0, 5, "Norvex"},
+        // A character takes at most three continuation bytes.
+        {"\xf0\x9f\x98\x80"
+         "5",
+         0, 5, "Norvex"},
+        {"\xf0\x80\x80\x80\x80"
+         "5",
+         0, 0, "Norvex"},
     };
     for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.text);

@@ -35,7 +35,8 @@ TEST(PageExchange, TextThatIsNoNumberStopsTheRead) {
         {kCoolingAmbientEdit, "   ", real},
         {kCoolingAmbientEdit, "1 2", real},
         {kCoolingAmbientEdit, "12,5", real},
-        {kCoolingAmbientEdit, "1e39", real},  // beyond a float
+        {kCoolingAmbientEdit, "1e39", real},                  // beyond a float
+        {kCoolingAmbientEdit, "3.402823466385289e38", real},  // the double just past the largest float
         {kCoolingAmbientEdit, "+-3", real},
         {kCoolingAmbientEdit, ".", real},
         {kCoolingCapacityEdit, "12.5", integer},
@@ -72,13 +73,23 @@ struct GoodText {
 
 TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
     const GoodText cases[] = {
-        {kCoolingAmbientEdit, " 12.5 ", 12.5}, {kCoolingAmbientEdit, "\t-8", -8},
-        {kCoolingAmbientEdit, "+3", 3},        {kCoolingAmbientEdit, "1.5e1", 15},
-        {kCoolingAmbientEdit, ".5", 0.5},      {kCoolingAmbientEdit, "5.", 5},
-        {kCoolingAmbientEdit, "-0", 0},        {kCoolingAmbientEdit, "1e-50", 0},
-        {kCoolingAmbientEdit, "-2e-56", 0},    {kCoolingCapacityEdit, " 600\t", 600},
-        {kCoolingCapacityEdit, "+7", 7},       {kCoolingCapacityEdit, "-2147483648", -2147483648.0},
+        {kCoolingAmbientEdit, " 12.5 ", 12.5},
+        {kCoolingAmbientEdit, "\t-8", -8},
+        {kCoolingAmbientEdit, "+3", 3},
+        {kCoolingAmbientEdit, "1.5e1", 15},
+        {kCoolingAmbientEdit, ".5", 0.5},
+        {kCoolingAmbientEdit, "5.", 5},
+        {kCoolingAmbientEdit, "-0", 0},
+        {kCoolingAmbientEdit, "1e-50", 0},
+        {kCoolingAmbientEdit, "-2e-56", 0},
+        {kCoolingCapacityEdit, " 600\t", 600},
+        {kCoolingCapacityEdit, "+7", 7},
+        {kCoolingCapacityEdit, "-2147483648", -2147483648.0},
         {kCoolingCapacityEdit, "007", 7},
+        // The largest float itself, and the reals next to zero.
+        {kCoolingAmbientEdit, "3.4028234663852886e38", 3.4028234663852886e38},
+        {kCoolingAmbientEdit, "1", 1},
+        {kCoolingAmbientEdit, "-1", -1},
     };
     for (const GoodText& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " in " + std::to_string(c.controlId));
@@ -109,7 +120,11 @@ TEST(PageExchange, WriteShowsRealsWithSixSignificantDigits) {
     page.conditions().coolingAmbientTemp = 1234567.0f;
     page.conditions().coolingInletTemp = 0.000012345678f;
     page.conditions().altitude = -0.0f;
+    page.conditions().coolingOutletTemp = 1;
+    page.conditions().heatingOutletTemp = -1;
     page.writeControls();
+    EXPECT_EQ(page.editText(kCoolingOutletEdit), "1");
+    EXPECT_EQ(page.editText(kHeatingOutletEdit), "-1");
     EXPECT_EQ(page.editText(kCoolingAmbientEdit), "1.23457e+06");
     EXPECT_EQ(page.editText(kCoolingInletEdit), "1.23457e-05");
     EXPECT_EQ(page.editText(kAltitudeEdit), "0");

@@ -32,9 +32,17 @@ TEST_F(PageFields, LeavingAFieldNormalisesItsValue) {
         {kFoulingEdit, "0.04567", "0.0457"},  // three significant digits
         {kFoulingEdit, "0.0179", "0.018"},
         {kFoulingEdit, "0.132", "0.132"},
+        // Either side of the allowance and of clean.
+        {kFoulingEdit, "0.018", "0.018"},
+        {kFoulingEdit, "0.0181", "0.0181"},
+        {kFoulingEdit, "0.0001", "0.018"},
+        {kFoulingEdit, "-0.0001", "0"},
         {kCoolingInletEdit, "12.345", "12.35"},
         {kCoolingInletEdit, "12.3", "12.3"},
         {kCoolingInletEdit, "12.125", "12.13"},  // an exact half hundredth rounds up
+        // ... and so does a value less than 0.0000001 below one, not one further below.
+        {kCoolingOutletEdit, "0.1249999", "0.13"},
+        {kCoolingOutletEdit, "0.12499985", "0.12"},
         {kCoolingOutletEdit, "6.999", "7"},
         {kHeatingOutletEdit, "-3.456", "-3.46"},
         {kCoolingAmbientEdit, "35.05", "35"},  // 35.05 is 35.0499… in single precision

@@ -17,6 +17,40 @@ void ExpectEnabled(const SelectionPage& page, const std::vector<int>& ids, bool 
     for (int id : ids) EXPECT_EQ(page.isEnabled(id), enabled) << "control " << id;
 }
 
+// A new page starts at the rating duty: 500 kW within 15 %, 35 °C ambient
+// and 12 → 7 °C chilled water, 7 °C ambient and 40 → 45 °C hot water, clean
+// water at sea level with the standard fouling allowance.
+TEST(PageInterlocks, NewPageShowsTheStartingDuty) {
+    test::RecordingSink sink{test::SinkMode::Strict};
+    SelectionPage page(DecodeLaunchText(""), sink);
+    const struct {
+        int editId;
+        const char* text;
+    } edits[] = {
+        {kCoolingCapacityEdit, "500"},
+        {kToleranceEdit, "15"},
+        {kHeatingCapacityEdit, "500"},
+        {kCoolingAmbientEdit, "35"},
+        {kCoolingInletEdit, "12"},
+        {kCoolingFlowEdit, "22.07"},
+        {kCoolingOutletEdit, "7"},
+        {kHeatingAmbientEdit, "7"},
+        {kHeatingInletEdit, "40"},
+        {kHeatingFlowEdit, "22.07"},
+        {kHeatingOutletEdit, "45"},
+        {kRecoveryInletEdit, "50"},
+        {kRecoveryOutletEdit, "55"},
+        {kRecoveryFoulingEdit, "0.018"},
+        {kGlycolEdit, "0"},
+        {kFoulingEdit, "0.018"},
+        {kAltitudeEdit, "0"},
+    };
+    for (const auto& e : edits) EXPECT_EQ(page.editText(e.editId), e.text) << "control " << e.editId;
+    EXPECT_TRUE(page.isChecked(kStandardVersionRadio));
+    EXPECT_TRUE(page.isChecked(kRecoveryNoneRadio));
+    EXPECT_TRUE(sink.take().empty());
+}
+
 TEST(PageInterlocks, NewPageIsACentrifugalChillerOnWater) {
     test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);

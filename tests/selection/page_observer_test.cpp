@@ -187,6 +187,29 @@ TEST(PageObservers, SeveralFollowThePageAndOneMayLeaveHalfwayThroughAChange) {
     EXPECT_EQ(closing.heard.size(), 1u);
 }
 
+// Hears which controls changed.
+class ListeningObserver : public PageObserver {
+public:
+    void controlChanged(int controlId) override { heard.push_back(controlId); }
+    void focusRequested(int) override {}
+    std::vector<int> heard;
+};
+
+// A click that leaves every control as it was tells no observer of a change,
+// so that a window redraws nothing.
+TEST(PageObservers, AClickThatChangesNothingIsNotHeard) {
+    RunFixture fixture(kScrewUnits);
+    ListeningObserver listener;
+    const Subscription subscription = fixture.page().subscribe(listener);
+    fixture.page().clickCentrifugal();
+    EXPECT_EQ(listener.heard, std::vector<int>{});
+    fixture.page().clickScrew();
+    EXPECT_NE(listener.heard, std::vector<int>{});
+    listener.heard.clear();
+    fixture.page().clickScrew();
+    EXPECT_EQ(listener.heard, std::vector<int>{});
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace keld

@@ -79,9 +79,13 @@ TEST(ResultTable, IndexesOutsideTheTableAreRefused) {
     EXPECT_THROW(table.cell(0, column::kCount), std::out_of_range);
     EXPECT_THROW(table.setCell(0, -1, "x"), std::out_of_range);
     EXPECT_THROW(table.insertRow(2, "x"), std::out_of_range);
+    EXPECT_THROW(table.insertRow(-1, "x"), std::out_of_range);
     EXPECT_THROW(table.recordOfRow(5), std::out_of_range);
     EXPECT_THROW(table.markRow(1), std::out_of_range);
     EXPECT_EQ(table.rowCount(), 1);
+    // The last row and column themselves are inside.
+    EXPECT_NO_THROW(table.setCell(0, column::kCount - 1, "x"));
+    EXPECT_EQ(table.cell(0, column::kCount - 1), "x");
 }
 
 TEST(ResultTable, TheMarkFollowsItsRowAndGoesWithTheRows) {

@@ -263,6 +263,18 @@ TEST(Gv5Run, RecordKeepsTheGlycolRun) {
     EXPECT_EQ(record->heatingAmbientTemp, 0.0);  // a chiller run leaves the heating side
 }
 
+// A chiller on water at 4 °C leaving water and above stays on water.
+TEST(Gv5Run, RecordOfAWaterRun) {
+    RunFixture run(kGv5Units, "BREXAL");
+    run.page().clickScrew();
+    run.set(kCoolingCapacityEdit, "1550");
+    ASSERT_EQ(run.run(), ListEffect::Replaced);
+    const ModelResult* record = run.page().results().recordOfRow(0);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->glycolPercent, 0);
+    EXPECT_EQ(record->isWater, 1);
+}
+
 // A leaving water below 4 °C switches the run to glycol (at least 10 % at
 // 2 °C) before the corrections, and the run then uses the raised value.
 TEST(Gv5Run, LowLeavingWaterRunsOnGlycol) {

@@ -174,5 +174,16 @@ TEST(QhkRun, RecordKeepsBothCircuits) {
     EXPECT_TRUE(record->heatingFlowEntered);
 }
 
+// A heat pump on water writes water and no glycol into its record.
+TEST(QhkRun, RecordOfAWaterRun) {
+    RunFixture run(kQhkUnits);
+    run.page().clickScrew();
+    ASSERT_EQ(run.run(), ListEffect::Replaced);
+    const ModelResult* record = run.page().results().recordOfRow(0);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->glycolPercent, 0);
+    EXPECT_EQ(record->isWater, 1);
+}
+
 }  // namespace
 }  // namespace keld::test

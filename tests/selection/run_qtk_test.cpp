@@ -268,6 +268,73 @@ TEST(QtkRun, SmallDrops) {
     EXPECT_EQ(run.page().results().cell(1, column::kPressureDrop), "-/68.2");
 }
 
+// The smallest unit's rated 93.2 kW holds at the rating point, whose fouling
+// is 0.018 within 0.00001: a typed 0.01801 or 0.01799 is held as the float
+// just inside that margin, the next float out is off the rating point and
+// the power follows the grid and the fouling factor (93.1 × about 1).
+TEST(QtkRun, RatedPowerOfQtk090WithinTheRatingPointsFoulingMargin) {
+    const struct {
+        const char* fouling;
+        const char* power;
+    } cases[] = {
+        {"0.018", "93.20"},   {"0.01801", "93.20"},      {"0.0180100017", "93.10"},
+        {"0.01799", "93.20"}, {"0.0179899987", "93.10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fouling);
+        RunFixture run(kQtkUnits);
+        run.set(kCoolingCapacityEdit, "310");
+        run.set(kFoulingEdit, c.fouling);
+        ASSERT_EQ(run.run(), ListEffect::Replaced);
+        ASSERT_EQ(run.page().results().rowCount(), 1);
+        EXPECT_EQ(run.page().results().cell(0, column::kCoolingPower), c.power);
+    }
+}
+
+// A module whose flow ratio is at most 0.00001 carries (almost) no water: its
+// drop is the nominal drop times that ratio, uncorrected, and shows "-".
+// Above it the drop factor is looked up (the fixture's table gives the
+// ratio, held to 0.5 … 1.3). A tiny capacity ratio of the even modules gives
+// the 090 module of a QTK220 the share of an entered 30 L/s that shows as
+// 0.00008, 0.00016 or 0.00024 L/s, over its nominal 16.00 L/s; the 130 module
+// takes the rest, 30.00 L/s over 20.00.
+TEST(QtkRun, ModuleCarryingAlmostNoWaterHasNoDropFactor) {
+    const struct {
+        const char* evenCapacityRatio;
+        const char* drops;
+    } cases[] = {
+        {"0.000003948844", "-/80.3"},     // ratio 0.000005
+        {"0.000007897710", "-/80.3"},     // ratio 0.00001
+        {"0.000011846596", "22.6/80.3"},  // ratio 0.000015: 45.3 × 0.5
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.evenCapacityRatio);
+        RunFixture run(kQtkUnits, "", {{"CapacityQTK090&180GN5", c.evenCapacityRatio}});
+        run.set(kCoolingCapacityEdit, "770");
+        run.enterCoolingFlow("30");
+        ASSERT_EQ(run.run(), ListEffect::Replaced);
+        ASSERT_EQ(run.page().results().rowCount(), 1);
+        EXPECT_EQ(run.page().results().cell(0, column::kPressureDrop), c.drops);
+    }
+}
+
+// The altitude column shows a site above sea level to 4 significant digits
+// and sea level as a plain 0.
+TEST(QtkRun, AltitudeColumnFromSeaLevelUp) {
+    const struct {
+        const char* altitude;
+        const char* shown;
+    } cases[] = {{"0", "0"}, {"1", "1.000"}, {"1800", "1800"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.altitude);
+        RunFixture run(kQtkUnits);
+        run.set(kAltitudeEdit, c.altitude);
+        ASSERT_EQ(run.run(), ListEffect::Replaced);
+        ASSERT_GE(run.page().results().rowCount(), 1);
+        EXPECT_EQ(run.page().results().cell(0, column::kAltitude), c.shown);
+    }
+}
+
 // A range text without "-" is the maximum alone.
 TEST(QtkRun, SingleNumberRangeHasMinimumZero) {
     RunFixture run(

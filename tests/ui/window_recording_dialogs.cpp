@@ -35,7 +35,9 @@ QString RecordingDialogs::askSavePath(QWidget* owner, const QString& nameFilter,
     return savePathAnswer;
 }
 
-void RecordingDialogs::showAbout(QWidget* owner) { record(owner, QStringLiteral("about")); }
+void RecordingDialogs::showAbout(QWidget* owner, const QString& dataStamp) {
+    record(owner, QStringLiteral("about ") + dataStamp);
+}
 
 void RecordingDialogs::openInViewer(QWidget*, const QString& path) {
     shown.append(QStringLiteral("viewer ") + path);

@@ -21,7 +21,7 @@ public:
     std::optional<ProjectTexts> askProjectTexts(QWidget* owner) override;
     QString askPdfPath(QWidget* owner) override;
     QString askSavePath(QWidget* owner, const QString& nameFilter, const QString& suggestedName) override;
-    void showAbout(QWidget* owner) override;
+    void showAbout(QWidget* owner, const QString& dataStamp) override;
     void openInViewer(QWidget* owner, const QString& path) override;
 
     // The answers: the question's (OK unless set), the project texts

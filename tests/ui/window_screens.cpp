@@ -113,7 +113,7 @@ void ShootDialogs(const QDir& folder) {
         });
     };
     shootAndCancel(QStringLiteral("dialog-about"));
-    desktop.showAbout(&open.window);
+    desktop.showAbout(&open.window, QStringLiteral("2026.12.1 (2026-12-11)"));
     shootAndCancel(QStringLiteral("dialog-project"));
     desktop.askProjectTexts(&open.window);
     shootAndCancel(QStringLiteral("dialog-exit"));

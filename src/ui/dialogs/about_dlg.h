@@ -5,13 +5,13 @@
 
 namespace keld::ui {
 
-// The About box (template 100): the application icon, the version and the
-// date of the last update.
+// The About box (template 100): the application icon, the version, the
+// date of the last update and the stamp of the performance data.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit CAboutDlg(const QString& dataStamp, QWidget* parent = nullptr);
 };
 
 }  // namespace keld::ui

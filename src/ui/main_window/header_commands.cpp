@@ -108,7 +108,9 @@ void HeaderCommands::writeDatasheetOfMarkedRow() {
 void HeaderCommands::showAbout() {
     if (busy_) return;
     const Running running(busy_);
-    dialogs_.showAbout(&window_);
+    std::string data = DataStamp{}.text();
+    if (!boundary_.run([this, &data] { data = session_.dataStamp().text(); })) return;
+    dialogs_.showAbout(&window_, QString::fromStdString(data));
 }
 
 bool HeaderCommands::confirmExit() {
