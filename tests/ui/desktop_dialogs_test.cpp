@@ -5,6 +5,7 @@
 #include "ui/desktop_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void focusComesBackAfterABox();
     void messagesBreakBetweenWordsOnly();
     void aDatasheetNoViewerOpensIsNamed();
+    void aFileToSaveOffersItsNameAndType();
 };
 
 // With no window manager to give it back, the control that had the focus
@@ -134,6 +136,31 @@ void DesktopDialogsTest::aDatasheetNoViewerOpensIsNamed() {
         QVERIFY2(told.contains(QStringLiteral("no PDF viewer")), qPrintable(told));
     }
     qputenv("PATH", path);
+}
+
+// The file-save dialog offers the suggested name under its type's filter,
+// and a name typed without a suffix gets the suggested one.
+void DesktopDialogsTest::aFileToSaveOffersItsNameAndType() {
+    QTemporaryDir folder;
+    QWidget owner;
+    owner.show();
+    QStringList filters;
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        filters = dialog->nameFilters();
+        offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(QStringLiteral("chiller"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    DesktopDialogs desktop;
+    const QString path = desktop.askSavePath(&owner, QStringLiteral("PNG image (*.png)"),
+                                             QStringLiteral("QTK130GN5-LQE-cooling.png"));
+    QCOMPARE(filters, QStringList{QStringLiteral("PNG image (*.png)")});
+    QCOMPARE(offered, QStringLiteral("QTK130GN5-LQE-cooling.png"));
+    QCOMPARE(path, folder.filePath(QStringLiteral("chiller.png")));
 }
 
 QTEST_MAIN(DesktopDialogsTest)
