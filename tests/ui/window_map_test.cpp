@@ -373,22 +373,59 @@ private Q_SLOTS:
         QCOMPARE(QList<float>(shown.begin(), shown.end()), charted);
     }
 
-    // The duty's own point is marked, where the listed row has it.
+    // The duty's own point is marked where the listed row has it, on a
+    // point of the grid or between its points.
+    void theDutyPointIsMarked_data() {
+        QTest::addColumn<bool>("screw");
+        QTest::addColumn<QString>("ambient");
+        QTest::addColumn<QString>("outlet");
+        QTest::addColumn<QString>("heatingAmbient");
+        QTest::newRow("QTK on the grid") << false << QStringLiteral("35") << QStringLiteral("7") << QString();
+        QTest::newRow("QTK between ambients")
+            << false << QStringLiteral("35.5") << QStringLiteral("7") << QString();
+        QTest::newRow("QTK between leaving waters")
+            << false << QStringLiteral("35") << QStringLiteral("7.5") << QString();
+        QTest::newRow("QHK on the grid")
+            << true << QStringLiteral("35") << QStringLiteral("7") << QStringLiteral("7");
+        QTest::newRow("QHK between heating ambients")
+            << true << QStringLiteral("35") << QStringLiteral("7") << QStringLiteral("6.5");
+    }
+
     void theDutyPointIsMarked() {
+        QFETCH(bool, screw);
+        QFETCH(QString, ambient);
+        QFETCH(QString, outlet);
+        QFETCH(QString, heatingAmbient);
         OpenWindow open;
-        Calc(open, QStringLiteral("1200"));
+        if (screw) {
+            QAbstractButton* radio = open.pageButton(keld::kScrewRadio);
+            QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+            Type(open.edit(keld::kHeatingAmbientEdit), heatingAmbient);
+        }
+        Type(open.edit(keld::kCoolingAmbientEdit), ambient);
+        Type(open.edit(keld::kCoolingOutletEdit), outlet);
+        Calc(open, screw ? QStringLiteral("800") : QStringLiteral("1200"));
         PerformanceMapDialog* dialog = MapOfRow(open, 0);
         QVERIFY(dialog != nullptr);
-        QChart* chart = dialog->charts(MapCircuit::Cooling)->capacityChart();
-        QList<QPointF> duty;
-        for (QAbstractSeries* series : chart->series()) {
-            if (series->name() == QStringLiteral("Duty point"))
-                duty = static_cast<QXYSeries*>(series)->points();
-        }
-        QCOMPARE(duty.size(), 1);
-        QCOMPARE(duty.front().x(), 35.0);
-        const QString listedCapacity = List(open)->model()->index(0, 1).data().toString();
-        QCOMPARE(QString::number(duty.front().y()), listedCapacity);
+        const auto dutyOf = [](QChart* chart) {
+            for (QAbstractSeries* series : chart->series()) {
+                if (series->name() == QStringLiteral("Duty point"))
+                    return static_cast<QXYSeries*>(series)->points();
+            }
+            return QList<QPointF>();
+        };
+        const auto listed = [&open](int column) {
+            return List(open)->model()->index(0, column).data().toDouble();
+        };
+        const QList<QPointF> cooling = dutyOf(dialog->charts(MapCircuit::Cooling)->capacityChart());
+        QCOMPARE(cooling.size(), 1);
+        QCOMPARE(cooling.front().x(), ambient.toDouble());
+        QCOMPARE(cooling.front().y(), listed(1));
+        if (!screw) return;
+        const QList<QPointF> heating = dutyOf(dialog->charts(MapCircuit::Heating)->capacityChart());
+        QCOMPARE(heating.size(), 1);
+        QCOMPARE(heating.front().x(), heatingAmbient.toDouble());
+        QCOMPARE(heating.front().y(), listed(4));
     }
 
     void escapeClosesAndTheChartsGrow() {
