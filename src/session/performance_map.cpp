@@ -143,15 +143,13 @@ std::string Joined(const std::vector<CollectingSink::Message>& messages) {
 
 // The controls of one circuit the map moves.
 struct CircuitControls {
+    bool heating;
     int ambient;
     int outlet;
     int inlet;
-    int flow;
 };
-constexpr CircuitControls kCoolingControls{kCoolingAmbientEdit, kCoolingOutletEdit, kCoolingInletEdit,
-                                           kCoolingFlowEdit};
-constexpr CircuitControls kHeatingControls{kHeatingAmbientEdit, kHeatingOutletEdit, kHeatingInletEdit,
-                                           kHeatingFlowEdit};
+constexpr CircuitControls kCoolingControls{false, kCoolingAmbientEdit, kCoolingOutletEdit, kCoolingInletEdit};
+constexpr CircuitControls kHeatingControls{true, kHeatingAmbientEdit, kHeatingOutletEdit, kHeatingInletEdit};
 
 std::string EditText(double value) { return FormatText("%.6g", value); }
 
@@ -256,7 +254,7 @@ std::vector<MapPoint> UnitMapper::mapCircuit(const CircuitControls& controls,
                                              const std::optional<MapRange>& ambients,
                                              const std::optional<MapRange>& outlets,
                                              const std::vector<GridAxes>& grids) {
-    const bool heating = controls.ambient == kHeatingAmbientEdit;
+    const bool heating = controls.heating;
     const std::vector<double> ambientValues =
         ambients ? RangePoints(*ambients) : AxisUnion(grids, &GridAxes::ambients);
     const std::vector<double> outletValues =
