@@ -14,7 +14,7 @@ CAboutDlg::CAboutDlg(const QString& dataStamp, QWidget* parent) : QDialog(parent
     setWindowTitle(QStringLiteral("About"));
     setFont(dialogFont());
     const DialogUnits units(font());
-    setFixedSize(units.size(171, 68));
+    setFixedSize(units.size(200, 68));
 
     // The application icon, at the size the desktop gives a dialog's icons.
     auto* icon = new QLabel(this);
@@ -27,10 +27,10 @@ CAboutDlg::CAboutDlg(const QString& dataStamp, QWidget* parent) : QDialog(parent
     auto* updated = new QLabel(QStringLiteral("Last Updated Date:") + QLatin1String(kBuildDate), this);
     updated->setGeometry(units.rect(42, 20, 113, 8));
     auto* data = new QLabel(QStringLiteral("Performance data ") + dataStamp, this);
-    data->setGeometry(units.rect(42, 32, 122, 8));
+    data->setGeometry(units.rect(42, 32, 150, 8));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(units.rect(133, 47, 31, 14));
+    ok->setGeometry(units.rect(162, 47, 31, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
