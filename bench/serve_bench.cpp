@@ -40,3 +40,5 @@ void BM_SelectRequestInWorker(benchmark::State& state) {
 BENCHMARK(BM_SelectRequestInWorker)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+BENCHMARK_MAIN();
