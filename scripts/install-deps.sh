@@ -12,11 +12,12 @@ set -eu
 # sources against the committed .clang-format (scripts/format-check.sh).
 # The Debian package (cmake --build build --target package) needs dpkg-dev
 # for dpkg-shlibdeps and file to find the programs in it; lintian,
-# desktop-file-utils and appstream check it (scripts/package-check.sh).
+# desktop-file-utils and appstream check it (scripts/package-check.sh). keld-serve
+# speaks HTTP through Boost.Beast (libboost-dev); wrk drives its benchmark.
 packages="cmake ninja-build g++ pkg-config clang-format
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
-libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
+libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev libboost-dev wrk
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 fonts-liberation2 fonts-wqy-microhei xdg-utils xvfb
