@@ -19,34 +19,37 @@ std::string CsvField(const std::string& text) {
 }
 
 void WritePoint(std::ostream& out, const char* circuit, Series series, const MapPoint& point, bool heating) {
-    const UnitPerformance& f = point.figures;
-    // Capacity and power exist from the envelope check on, flow and inlet
-    // from the flow check on, the drops only for a unit that runs.
-    const bool dutyKnown = point.status == MapStatus::Ok || point.status == MapStatus::Envelope ||
-                           point.status == MapStatus::Flow;
-    const bool waterKnown = point.status == MapStatus::Ok || point.status == MapStatus::Flow;
-    const double capacity = heating ? f.heatingCapacity : f.coolingCapacity;
-    const double power = heating ? f.heatingPower : f.coolingPower;
-    const double flow = heating ? f.heatingFlow : f.coolingFlow;
-    const double inlet = heating ? f.heatingInletTemp : f.coolingInletTemp;
+    const MapPointCells cells = CellsOfPoint(series, point, heating);
     out << circuit << ',' << FormatText("%.6g", static_cast<double>(point.ambient)) << ','
-        << FormatText("%.6g", static_cast<double>(point.leavingWater)) << ',';
-    if (dutyKnown) {
-        out << FourDigitText(capacity) << ',' << FourDigitText(power) << ','
-            << FourDigitText(EfficiencyRatio(capacity, power)) << ',';
-    } else {
-        out << ",,,";
-    }
-    if (waterKnown) {
-        out << FourDigitText(flow) << ',' << FormatText("%.2f", inlet) << ',';
-    } else {
-        out << ",,";
-    }
-    if (point.status == MapStatus::Ok && !heating) out << CsvField(PressureDropCell(series, f.pressureDrops));
-    out << ',' << MapStatusName(point.status) << ',' << CsvField(point.reason) << '\n';
+        << FormatText("%.6g", static_cast<double>(point.leavingWater)) << ',' << cells.capacity << ','
+        << cells.power << ',' << cells.efficiency << ',' << cells.flow << ',' << cells.inlet << ','
+        << CsvField(cells.pressureDrop) << ',' << MapStatusName(point.status) << ',' << CsvField(point.reason)
+        << '\n';
 }
 
 }  // namespace
+
+MapPointCells CellsOfPoint(Series series, const MapPoint& point, bool heating) {
+    const UnitPerformance& f = point.figures;
+    const bool dutyKnown = point.status == MapStatus::Ok || point.status == MapStatus::Envelope ||
+                           point.status == MapStatus::Flow;
+    const bool waterKnown = point.status == MapStatus::Ok || point.status == MapStatus::Flow;
+    MapPointCells cells;
+    if (dutyKnown) {
+        const double capacity = heating ? f.heatingCapacity : f.coolingCapacity;
+        const double power = heating ? f.heatingPower : f.coolingPower;
+        cells.capacity = FourDigitText(capacity);
+        cells.power = FourDigitText(power);
+        cells.efficiency = FourDigitText(EfficiencyRatio(capacity, power));
+    }
+    if (waterKnown) {
+        cells.flow = FourDigitText(heating ? f.heatingFlow : f.coolingFlow);
+        cells.inlet = FormatText("%.2f", heating ? f.heatingInletTemp : f.coolingInletTemp);
+    }
+    if (point.status == MapStatus::Ok && !heating)
+        cells.pressureDrop = PressureDropCell(series, f.pressureDrops);
+    return cells;
+}
 
 void WriteMapCsv(std::ostream& out, const PerformanceMap& map) {
     out << "circuit,ambient_C,leavingWater_C,capacity_kW,power_kW,efficiency,waterFlow_Ls,inletTemp_C,"

@@ -1,33 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/map_table_model.h"
 
-#include "base/format_text.h"
-#include "selection/pressure_drop_text.h"
-#include "selection/run_steps.h"
+#include "session/performance_map_csv.h"
 
 namespace keld::ui {
 namespace {
 
-QString FourDigits(double value) { return QString::fromStdString(FourDigitText(value)); }
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QStringList Cells(const PerformanceMap& map, const MapPoint& point, MapCircuit circuit) {
-    const CircuitFigures figures = FiguresOf(point, circuit);
-    QStringList cells{TemperatureText(point.ambient), TemperatureText(point.leavingWater)};
-    if (figures.dutyKnown) {
-        cells << FourDigits(figures.capacity) << FourDigits(figures.power) << FourDigits(figures.efficiency);
-    } else {
-        cells << QString() << QString() << QString();
-    }
-    if (figures.waterKnown) {
-        cells << FourDigits(figures.flow) << QString::fromStdString(FormatText("%.2f", figures.inletTemp));
-    } else {
-        cells << QString() << QString();
-    }
-    if (circuit == MapCircuit::Cooling) {
-        cells << (point.status == MapStatus::Ok
-                      ? QString::fromStdString(PressureDropCell(map.series, point.figures.pressureDrops))
-                      : QString());
-    }
+    const MapPointCells figures = CellsOfPoint(map.series, point, circuit == MapCircuit::Heating);
+    QStringList cells{TemperatureText(point.ambient),
+                      TemperatureText(point.leavingWater),
+                      Text(figures.capacity),
+                      Text(figures.power),
+                      Text(figures.efficiency),
+                      Text(figures.flow),
+                      Text(figures.inlet)};
+    if (circuit == MapCircuit::Cooling) cells << Text(figures.pressureDrop);
     cells << StatusCaption(point.status) << QString::fromStdString(point.reason);
     return cells;
 }
