@@ -160,8 +160,10 @@ DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq --purge keld
 ! dpkg-query -W -f='${Status}' keld 2>/dev/null | grep -q "installed" || fail "keld is still installed"
 left=""
 while IFS= read -r path; do
-    # Folders such as /usr/share/icons/hicolor stay while other packages use them.
-    [ -d "$path" ] && [ ! -L "$path" ] && continue
+    # Folders such as /usr/share/icons/hicolor stay while other packages use
+    # them, and so does /lib, a link to /usr/lib on a merged-/usr system; the
+    # package's own folders are checked below.
+    [ -d "$path" ] && continue
     if [ -e "$path" ] || [ -L "$path" ]; then left="$left $path"; fi
 done < "$work/files"
 for folder in /usr/lib/keld /usr/share/doc/keld; do
