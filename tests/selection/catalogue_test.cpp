@@ -33,6 +33,7 @@ TEST(Catalogue, ParseConnectReadsTheModuleIndexes) {
         {"11", Series::Qtk, 1, kNone},  // QTK and QHK read one character
         {"11", Series::Gv5, 11, kNone},
         {"10+3", Series::Gv5, 10, 3},
+        {"0+1", Series::Gv5, 0, 1},  // a GV5 index may be module 0
         {"", Series::Qtk, kUnreadable, kNone},
         {"", Series::Gv5, kUnreadable, kNone},
         {"+", Series::Gv5, kUnreadable, kUnreadable},
