@@ -12,6 +12,7 @@ usage: browser_test.py KELD_SERVE KELD_CLI OUT_DIR
 """
 import json
 import os
+import re
 import shutil
 import signal
 import socket
@@ -261,7 +262,8 @@ def check_datasheet(driver, port, download_dir, shots, failures):
     with open(target, "rb") as f:
         failures.check(f.read(5) == b"%PDF-", "the datasheet is no PDF")
     info = subprocess.run(["pdfinfo", target], capture_output=True, text=True, timeout=30).stdout
-    failures.check("Pages:          2" in info, f"the datasheet has not two pages:\n{info}")
+    pages = re.search(r"^Pages:\s+(\d+)$", info, re.MULTILINE)
+    failures.check(pages is not None and pages.group(1) == "2", f"the datasheet has not two pages:\n{info}")
     text = subprocess.run(["pdftotext", target, "-"], capture_output=True, text=True, timeout=30).stdout
     failures.check(model in text and "Plant 7" in text, "the datasheet names neither the model nor the project")
 
