@@ -251,6 +251,12 @@ def check_refusal(driver, port, shots, failures):
 def check_datasheet(driver, port, download_dir, shots, failures):
     open_page(driver, port, "")
     calc(driver)
+    listed = shown_rows(driver)
+    # A duty with no unit in its band keeps the list: the sheet of a listed
+    # unit is still the one of the duty it was listed for.
+    do(driver, ("type", "cooling-capacity", "5"))
+    calc(driver)
+    failures.check(shown_rows(driver) == listed, "a run that found nothing changed the list")
     rows = driver.find_elements(By.CSS_SELECTOR, "#rows tr:not(.empty)")
     failures.check(len(rows) > 0, "no rows to take a datasheet of")
     if not rows:
@@ -276,6 +282,8 @@ def check_datasheet(driver, port, download_dir, shots, failures):
     failures.check(pages is not None and pages.group(1) == "2", f"the datasheet has not two pages:\n{info}")
     text = subprocess.run(["pdftotext", target, "-"], capture_output=True, text=True, timeout=30).stdout
     failures.check(model in text and "Plant 7" in text, "the datasheet names neither the model nor the project")
+    failures.check(not driver.find_elements(By.CSS_SELECTOR, "#messages .message.failure"),
+                   f"the datasheet was refused: {shown_messages(driver)}")
 
 
 def main():
