@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace keld::serve {
+
+// A path the service answers, the one method it takes there and the
+// largest body it reads for it. A selection's options fit in a few hundred
+// bytes; a schedule holds many lines.
+struct Route {
+    std::string_view path;
+    std::string_view method;
+    std::size_t bodyLimit;
+};
+
+inline constexpr std::size_t kOptionsBodyLimit = 64 * 1024;
+inline constexpr std::size_t kScheduleBodyLimit = 1024 * 1024;
+// The most duties one batch request runs: a worker answers no one else
+// while it runs them.
+inline constexpr std::size_t kMostScheduleDuties = 2000;
+
+// The route of `path`; nullptr when the service has none there.
+const Route* FindRoute(std::string_view path);
+
+}  // namespace keld::serve
