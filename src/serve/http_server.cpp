@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "serve/http_server.h"
 
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <array>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/signal_set.hpp>
 #include <boost/asio/strand.hpp>
@@ -10,6 +13,7 @@
 #include <boost/beast/http.hpp>
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -75,6 +79,9 @@ private:
         if (state_.stopping) return close();
         parser_.emplace();
         parser_->header_limit(16 * 1024);
+        // The route's limit is set once the header names the route; until
+        // then the parser's own default must not refuse a length.
+        parser_->body_limit(std::numeric_limits<std::uint64_t>::max());
         stream_.expires_after(state_.requestTimeout);
         busy_ = false;
         http::async_read_header(
@@ -152,6 +159,24 @@ private:
                           });
     }
 
+    // Says the answer is all, then reads what the client still sends until it
+    // closes too (or the timeout passes): a client still sending a refused
+    // body would otherwise meet a reset and lose the answer.
+    void drainThenClose() {
+        beast::error_code ignored;
+        stream_.socket().shutdown(tcp::socket::shutdown_send, ignored);
+        stream_.expires_after(state_.requestTimeout);
+        drain();
+    }
+
+    void drain() {
+        stream_.async_read_some(asio::buffer(drain_),
+                                [self = shared_from_this()](beast::error_code error, std::size_t) {
+                                    if (error) return self->close();
+                                    self->drain();
+                                });
+    }
+
     void close() {
         busy_ = false;
         beast::error_code ignored;
@@ -169,6 +194,7 @@ private:
     const Route* route_ = nullptr;
     Clock::time_point started_;
     bool busy_ = false;
+    std::array<char, 16 * 1024> drain_;
 };
 
 class Listener {
@@ -250,6 +276,19 @@ int RunServer(const ServerOptions& options) {
     tWorker = workers.front().get();
     io.run();
     for (auto& thread : threads) thread.join();
+    // Stopping already: a second SIGTERM (a supervisor's, a balancer's) must
+    // not end the process while it cleans up. The signals are held back while
+    // the handlers change, so that none meets the default action between.
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGTERM);
+    sigaddset(&stops, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &stops, nullptr);
+    beast::error_code ignored;
+    signals.clear(ignored);
+    std::signal(SIGTERM, SIG_IGN);
+    std::signal(SIGINT, SIG_IGN);
+    pthread_sigmask(SIG_UNBLOCK, &stops, nullptr);
     return 0;
 }
 
