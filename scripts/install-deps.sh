@@ -14,6 +14,8 @@ set -eu
 # for dpkg-shlibdeps and file to find the programs in it; lintian,
 # desktop-file-utils and appstream check it (scripts/package-check.sh). keld-serve
 # speaks HTTP through Boost.Beast (libboost-dev); wrk drives its benchmark.
+# The selection service's page is tested in headless Chromium through
+# Selenium, and its load-balancer recipe under HAProxy with wrk's load.
 packages="cmake ninja-build g++ pkg-config clang-format
 libsqlcipher-dev sqlcipher
 libhpdf-dev libjpeg-dev libjpeg-turbo-progs librsvg2-bin netpbm fonts-dejavu-core
@@ -21,7 +23,8 @@ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev libb
 poppler-utils poppler-data qpdf locales
 qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 fonts-liberation2 fonts-wqy-microhei xdg-utils xvfb
-dpkg-dev file lintian desktop-file-utils appstream"
+dpkg-dev file lintian desktop-file-utils appstream
+chromium chromium-driver python3-selenium haproxy"
 if [ "${1:-}" = "--fuzz" ]; then
     packages="$packages clang libclang-rt-dev"
 fi

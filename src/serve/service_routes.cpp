@@ -6,7 +6,8 @@
 namespace keld::serve {
 
 const Route* FindRoute(std::string_view path) {
-    static constexpr std::array<Route, 8> kRoutes = {{
+    static constexpr std::array<Route, 9> kRoutes = {{
+        {"/", "GET", 0},
         {"/v1/select", "POST", kOptionsBodyLimit},
         {"/v1/datasheet", "POST", kOptionsBodyLimit},
         {"/v1/map", "POST", kOptionsBodyLimit},

@@ -19,6 +19,7 @@
 #include "cli/schedule_results.h"
 #include "serve/bad_request.h"
 #include "serve/openapi_document.h"
+#include "serve/page_asset.h"
 #include "serve/service_requests.h"
 #include "serve/service_routes.h"
 #include "session/performance_map_json.h"
@@ -86,6 +87,7 @@ ServiceWorker::ServiceWorker(const std::string& databasePath, std::string scratc
 
 ServiceAnswer ServiceWorker::answer(const ServiceRequest& request) {
     try {
+        if (request.path == "/") return {200, "text/html; charset=utf-8", SelectionPageHtml(), {}};
         if (request.path == "/healthz") return JsonAnswer(200, Json{{"status", "ok"}});
         if (request.path == "/readyz") {
             return databaseOpen_
