@@ -39,15 +39,16 @@ OatPosition Locate(const OatAxis& axis, float oat) {
     return at;
 }
 
-// Runs a grid-row statement keeping only the cells the ambient reads.
+// Runs a grid-row statement for the cells the ambient reads (within a run,
+// the whole row, kept for the next ambient).
 void OpenGridRow(PerformanceDatabase& db, Recordset& row, const std::string& sql, const OatAxis& axis,
                  const OatPosition& at) {
     if (!at.inside) {
-        db.OpenRecordset(row, sql, {});
+        db.OpenRecordsetInRun(row, sql, {});
     } else if (at.exact) {
-        db.OpenRecordset(row, sql, {axis[at.index].columnName});
+        db.OpenRecordsetInRun(row, sql, {axis[at.index].columnName});
     } else {
-        db.OpenRecordset(row, sql, {axis[at.index - 1].columnName, axis[at.index].columnName});
+        db.OpenRecordsetInRun(row, sql, {axis[at.index - 1].columnName, axis[at.index].columnName});
     }
 }
 
@@ -138,12 +139,14 @@ double LookupOatLwt(PerformanceDatabase& db, const std::string& table, float oat
     }
 
     // Between two grid rows: the nearest row above and the nearest below.
-    db.OpenRecordset(grid, FormatText(schema::kGridRowsAboveLwt, table.c_str(), lwt), {schema::kGridLwt});
+    db.OpenRecordsetInRun(grid, FormatText(schema::kGridRowsAboveLwt, table.c_str(), lwt),
+                          {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveFirst();
     const float upperLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
     const float upperValue = InterpolateOnAxis(db, table, oat, upperLwt, axis);
 
-    db.OpenRecordset(grid, FormatText(schema::kGridRowsBelowLwt, table.c_str(), lwt), {schema::kGridLwt});
+    db.OpenRecordsetInRun(grid, FormatText(schema::kGridRowsBelowLwt, table.c_str(), lwt),
+                          {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveLast();
     const float lowerLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
     const float lowerValue = InterpolateOnAxis(db, table, oat, lowerLwt, axis);

@@ -290,17 +290,26 @@ void PerformanceDatabase::OpenRecordset(Recordset& target, const std::string& sq
 
 const Recordset* PerformanceDatabase::RowsKeptFor(std::string_view runKey) const {
     if (runKey.empty()) return nullptr;
-    for (const auto& [key, rows] : rowsKeptByKey_) {
-        if (key == runKey) return &rows;
-    }
-    return nullptr;
+    const auto kept = rowsKeptByKey_.find(runKey);
+    return kept != rowsKeptByKey_.end() ? &kept->second : nullptr;
 }
 
 void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string& sql,
                                             std::string_view runKey) {
     OpenRecordset(target, sql);
     if (runScopes_ > 0 && !runKey.empty() && RecordsetWriter::Held(target)) {
-        rowsKeptByKey_.emplace_back(runKey, target);
+        rowsKeptByKey_.emplace(runKey, target);
+    }
+}
+
+void PerformanceDatabase::OpenRecordsetInRun(Recordset& target, const std::string& sql,
+                                             std::initializer_list<std::string_view> readColumns) {
+    if (runScopes_ == 0) {
+        OpenRecordset(target, sql, readColumns);
+    } else if (const Recordset* kept = RowsKeptFor(sql)) {
+        target = *kept;
+    } else {
+        OpenRecordsetKept(target, sql, sql);
     }
 }
 

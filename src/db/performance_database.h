@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -91,6 +92,12 @@ public:
     // Runs `sql` as OpenRecordset does and, within a RunScope and for a key
     // that is not empty, keeps the rows it gave under `runKey`.
     void OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey);
+    // Within a RunScope: the whole result of `sql`, kept under the statement
+    // itself and given again when the run asks for it again, as a
+    // performance map does at every ambient of one leaving water. Outside a
+    // run: OpenRecordset with `readColumns`.
+    void OpenRecordsetInRun(Recordset& target, const std::string& sql,
+                            std::initializer_list<std::string_view> readColumns);
 
     // The one shared result set the grid lookups and the candidate walk use.
     Recordset& CurrentRecordset() { return current_; }
@@ -108,8 +115,15 @@ private:
     std::unique_ptr<Connection> connection_;
     Recordset current_;
     int runScopes_ = 0;
-    // A run keeps a handful, so a search along them is the quickest.
-    std::vector<std::pair<std::string, Recordset>> rowsKeptByKey_;
+    // Found by a string_view without building a string: the key is often a
+    // statement text made only to be looked up.
+    struct KeyHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+    // A single run keeps a handful; a performance map keeps a few rows for
+    // each leaving water it passes.
+    std::unordered_map<std::string, Recordset, KeyHash, std::equal_to<>> rowsKeptByKey_;
 };
 
 }  // namespace keld

@@ -105,6 +105,37 @@ TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
     EXPECT_TRUE(sink_.take().empty());
 }
 
+// A run keeps each grid row it reads whole and serves the next ambient from
+// it: every kind of point must read in a run, the first time and again, as
+// it reads alone, messages included.
+TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
+    struct Point {
+        const char* table;
+        float oat;
+        float lwt;
+    };
+    const Point points[] = {
+        {kGrid, 35, 5},      {kGrid, 25, 7},   {kGrid, 7.5f, 9},       {kGrid, 30, 7},   {kGrid, 30, 6},
+        {kGrid, 40, 7},      {kGrid, 45, 8},   {kGrid, 20, 7},         {"Twice", 35, 7}, {"Twice", 35, 6},
+        {"Steps", 31, 5.5f}, {"Steps", 35, 4}, {kGrid, 35.000004f, 7},
+    };
+    for (const Point& p : points) {
+        const float alone = Lookup(p.table, p.oat, p.lwt);
+        const Messages aloneMessages = sink_.take();
+        const PerformanceDatabase::RunScope run(shared_->db);
+        for (int time = 1; time <= 2; ++time) {
+            EXPECT_EQ(Lookup(p.table, p.oat, p.lwt), alone)
+                << p.table << " " << p.oat << " " << p.lwt << " #" << time;
+            EXPECT_EQ(sink_.take(), aloneMessages) << p.table << " " << p.oat << " " << p.lwt;
+        }
+    }
+    // A row kept at one ambient serves the others of its leaving water.
+    const PerformanceDatabase::RunScope run(shared_->db);
+    EXPECT_EQ(Lookup(kGrid, 35, 9), 1.1f);
+    EXPECT_EQ(Lookup(kGrid, -5, 9), 1.4f);
+    EXPECT_FLOAT_EQ(Lookup(kGrid, 30, 9), 1.15f);
+}
+
 TEST_F(GridLookupTest, LeavingWaterOutsideTheRowsRaisesADatabaseError) {
     for (float lwt : {4.0f, 9.5f}) {
         try {
