@@ -91,4 +91,16 @@ void ApplyPageOptions(SelectionPage& page, const PageOptions& options) {
     }
 }
 
+std::pair<PageOptions, PageOptions> SplitPageOptionsAt(const PageOptions& options, int controlId) {
+    PageOptions before = options;
+    PageOptions from;
+    bool reached = false;
+    for (const ValueOption& option : ValueOptions()) {
+        reached = reached || option.controlId == controlId;
+        auto typed = before.values.find(option.controlId);
+        if (reached && typed != before.values.end()) from.values.insert(before.values.extract(typed));
+    }
+    return {std::move(before), std::move(from)};
+}
+
 }  // namespace keld

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <utility>
+
 #include "session/page_options.h"
 
 namespace keld {
@@ -16,5 +18,11 @@ class SelectionPage;
 // for an option that would change a control the page disables in the chosen
 // configuration; restating the value such a control already shows is fine.
 void ApplyPageOptions(SelectionPage& page, const PageOptions& options);
+
+// `options` split where ApplyPageOptions reaches the value of `controlId`:
+// the first part holds every option it takes before that value, the second
+// that value and every later one. Applied one after the other, the two parts
+// make the page `options` make at once.
+std::pair<PageOptions, PageOptions> SplitPageOptionsAt(const PageOptions& options, int controlId);
 
 }  // namespace keld

@@ -166,7 +166,10 @@ private:
     std::vector<MapPoint> mapCircuit(const CircuitControls& controls, const std::optional<MapRange>& ambients,
                                      const std::optional<MapRange>& outlets,
                                      const std::vector<GridAxes>& grids);
-    MapPoint evaluate(const PageOptions& options, bool heating);
+    // The point `options` make on a copy of `fixedPage`, with the messages
+    // the fixed inputs gave.
+    MapPoint evaluate(const SelectionPage& fixedPage, const CollectingSink& fixedMessages,
+                      const PageOptions& options, bool heating);
     bool validated(SelectionPage& page);
     const GridAxes* gridMissing(const SelectionConditions& conditions) const;
     bool ratiosMissing(const SelectionConditions& conditions, const CorrectionResult& corrections,
@@ -265,15 +268,24 @@ std::vector<MapPoint> UnitMapper::mapCircuit(const CircuitControls& controls,
     const double difference = heating ? static_cast<double>(duty_.heatingInletTemp) - duty_.heatingOutletTemp
                                       : static_cast<double>(duty_.coolingInletTemp) - duty_.coolingOutletTemp;
 
+    // The inputs the page takes before the circuit's ambient are the same at
+    // every point: typed once, on a page each point starts from. The ambient
+    // comes before the inlet and the outlet in either circuit.
+    const auto [fixed, moving] = SplitPageOptionsAt(request_.duty, controls.ambient);
+    CollectingSink fixedMessages;
+    SelectionPage fixedPage(launch_, fixedMessages);
+    ApplyPageOptions(fixedPage, fixed);
+
     std::vector<MapPoint> points;
+    points.reserve(outletValues.size() * ambientValues.size());
     std::set<std::pair<float, float>> seen;
     for (double outlet : outletValues) {
         for (double ambient : ambientValues) {
-            PageOptions options = request_.duty;
+            PageOptions options = moving;
             options.values[controls.ambient] = EditText(ambient);
             options.values[controls.outlet] = EditText(outlet);
             if (!flowEntered) options.values[controls.inlet] = EditText(outlet + difference);
-            MapPoint point = evaluate(options, heating);
+            MapPoint point = evaluate(fixedPage, fixedMessages, options, heating);
             // Two range values the page holds alike are one point.
             if (seen.insert({static_cast<float>(point.leavingWater), static_cast<float>(point.ambient)})
                     .second) {
@@ -326,9 +338,10 @@ bool UnitMapper::ratiosMissing(const SelectionConditions& c, const CorrectionRes
     return false;
 }
 
-MapPoint UnitMapper::evaluate(const PageOptions& options, bool heating) {
-    CollectingSink messages;
-    SelectionPage page(launch_, messages);
+MapPoint UnitMapper::evaluate(const SelectionPage& fixedPage, const CollectingSink& fixedMessages,
+                              const PageOptions& options, bool heating) {
+    CollectingSink messages = fixedMessages;
+    SelectionPage page(fixedPage, messages);
     ApplyPageOptions(page, options);
     MapPoint point;
     const bool readable = page.readControls();

@@ -31,6 +31,17 @@ SelectionPage::SelectionPage(LaunchParameters launch, MessageSink& messages)
     onCentrifugal();
 }
 
+SelectionPage::SelectionPage(const SelectionPage& standing, MessageSink& messages)
+    : launch_(standing.launch_),
+      messages_(messages),
+      conditions_(standing.conditions_),
+      corrections_(standing.corrections_),
+      editTexts_(standing.editTexts_),
+      disabled_(standing.disabled_),
+      readOnly_(standing.readOnly_),
+      checked_(standing.checked_),
+      fluidListGlycol_(standing.fluidListGlycol_) {}
+
 std::span<const int> SelectionPage::ControlIds() {
     static constexpr std::array kControls = {kCentrifugalRadio,
                                              kScrewRadio,

@@ -33,6 +33,11 @@ public:
     // edits, "Water" selected and the "Centrifugal" interlock run. The page
     // keeps a reference to `messages` for its whole life.
     SelectionPage(LaunchParameters launch, MessageSink& messages);
+    // A page standing as `standing` does (edits, radios, interlock states,
+    // conditions and corrections) with an empty result list, no observers and
+    // its messages shown through `messages`: a performance map types each
+    // point's temperatures on a copy of the page the duty's other inputs made.
+    SelectionPage(const SelectionPage& standing, MessageSink& messages);
 
     const LaunchParameters& launch() const { return launch_; }
     MessageSink& messages() { return messages_; }
