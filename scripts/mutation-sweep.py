@@ -462,6 +462,9 @@ def prepare_scratch(scratch, commit):
         # Speed over debugging: no benchmarks, no debug information, light
         # optimisation (the tests stay fast, the compiles cheap).
         flags = "-O1 -DNDEBUG"
+        # Every mutant relinks the test programs; lld does it in a fraction
+        # of the time the default linker takes.
+        linker = ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"] if shutil.which("ld.lld") else []
         run(
             [
                 "cmake", "-S", str(source), "-B", str(build), "-G", "Ninja",
@@ -469,6 +472,7 @@ def prepare_scratch(scratch, commit):
                 f"-DCMAKE_CXX_FLAGS_RELEASE={flags}", f"-DCMAKE_C_FLAGS_RELEASE={flags}",
                 "-DKELD_BENCHMARKS=OFF", "-DKELD_FUZZ=OFF",
                 "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache",
+                *linker,
             ],
             stdout=subprocess.DEVNULL,
         )
