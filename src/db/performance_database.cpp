@@ -304,7 +304,7 @@ void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string
 
 void PerformanceDatabase::OpenRecordsetInRun(Recordset& target, const std::string& sql,
                                              std::initializer_list<std::string_view> readColumns) {
-    if (runScopes_ == 0) {
+    if (wholeRowScopes_ == 0) {
         OpenRecordset(target, sql, readColumns);
     } else if (const Recordset* kept = RowsKeptFor(sql)) {
         target = *kept;
@@ -344,9 +344,14 @@ void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql
     RecordsetWriter::Open(target, std::move(result));
 }
 
-PerformanceDatabase::RunScope::RunScope(PerformanceDatabase& db) : db_(db) { ++db_.runScopes_; }
+PerformanceDatabase::RunScope::RunScope(PerformanceDatabase& db, GridRows gridRows)
+    : db_(db), gridRows_(gridRows) {
+    ++db_.runScopes_;
+    if (gridRows_ == GridRows::KeptWhole) ++db_.wholeRowScopes_;
+}
 
 PerformanceDatabase::RunScope::~RunScope() {
+    if (gridRows_ == GridRows::KeptWhole) --db_.wholeRowScopes_;
     if (--db_.runScopes_ == 0) db_.rowsKeptByKey_.clear();
 }
 

@@ -75,15 +75,21 @@ public:
     // times a run. The answer is the same: the file cannot change under the
     // open connection. Failed statements are not kept, so they fail, and
     // say so, every time.
+    //
+    // A selection reads a grid row at one ambient and takes only the cells
+    // it needs; a performance map reads the same row at every ambient of its
+    // axis, so its run keeps grid rows whole (GridRows::KeptWhole).
+    enum class GridRows { AsRead, KeptWhole };
     class RunScope {
     public:
-        explicit RunScope(PerformanceDatabase& db);
+        explicit RunScope(PerformanceDatabase& db, GridRows gridRows = GridRows::AsRead);
         ~RunScope();
         RunScope(const RunScope&) = delete;
         RunScope& operator=(const RunScope&) = delete;
 
     private:
         PerformanceDatabase& db_;
+        GridRows gridRows_;
     };
 
     // The rows kept under `runKey` in this run; null when none are, outside
@@ -92,10 +98,9 @@ public:
     // Runs `sql` as OpenRecordset does and, within a RunScope and for a key
     // that is not empty, keeps the rows it gave under `runKey`.
     void OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey);
-    // Within a RunScope: the whole result of `sql`, kept under the statement
-    // itself and given again when the run asks for it again, as a
-    // performance map does at every ambient of one leaving water. Outside a
-    // run: OpenRecordset with `readColumns`.
+    // Within a RunScope that keeps grid rows whole: the whole result of
+    // `sql`, kept under the statement itself and given again when the run
+    // asks for it again. Otherwise: OpenRecordset with `readColumns`.
     void OpenRecordsetInRun(Recordset& target, const std::string& sql,
                             std::initializer_list<std::string_view> readColumns);
 
@@ -115,6 +120,7 @@ private:
     std::unique_ptr<Connection> connection_;
     Recordset current_;
     int runScopes_ = 0;
+    int wholeRowScopes_ = 0;
     // Found by a string_view without building a string: the key is often a
     // statement text made only to be looked up.
     struct KeyHash {

@@ -199,7 +199,7 @@ MapOutcome UnitMapper::run() {
     series_ = SeriesOf(duty_);
     findUnit(duty_);
 
-    const PerformanceDatabase::RunScope oneMap(db_);
+    const PerformanceDatabase::RunScope oneMap(db_, PerformanceDatabase::GridRows::KeptWhole);
     switch (series_) {
         case Series::Qtk:
             coolingGrids_ = ReadGrids(db_, {schema::kCapacityQtk090, schema::kPowerQtk090,

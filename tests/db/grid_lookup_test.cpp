@@ -105,9 +105,9 @@ TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
     EXPECT_TRUE(sink_.take().empty());
 }
 
-// A run keeps each grid row it reads whole and serves the next ambient from
-// it: every kind of point must read in a run, the first time and again, as
-// it reads alone, messages included.
+// A map's run keeps each grid row it reads whole and serves the next ambient
+// from it: every kind of point must read in such a run, the first time and
+// again, as it reads alone, messages included.
 TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
     struct Point {
         const char* table;
@@ -122,7 +122,7 @@ TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
     for (const Point& p : points) {
         const float alone = Lookup(p.table, p.oat, p.lwt);
         const Messages aloneMessages = sink_.take();
-        const PerformanceDatabase::RunScope run(shared_->db);
+        const PerformanceDatabase::RunScope run(shared_->db, PerformanceDatabase::GridRows::KeptWhole);
         for (int time = 1; time <= 2; ++time) {
             EXPECT_EQ(Lookup(p.table, p.oat, p.lwt), alone)
                 << p.table << " " << p.oat << " " << p.lwt << " #" << time;
@@ -130,7 +130,7 @@ TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
         }
     }
     // A row kept at one ambient serves the others of its leaving water.
-    const PerformanceDatabase::RunScope run(shared_->db);
+    const PerformanceDatabase::RunScope run(shared_->db, PerformanceDatabase::GridRows::KeptWhole);
     EXPECT_EQ(Lookup(kGrid, 35, 9), 1.1f);
     EXPECT_EQ(Lookup(kGrid, -5, 9), 1.4f);
     EXPECT_FLOAT_EQ(Lookup(kGrid, 30, 9), 1.15f);
