@@ -165,6 +165,19 @@ Json CorrectionsJson(const CorrectionResult& c) {
 }  // namespace
 
 std::string JsonString(std::string_view text) {
+    // Model names, captions and most messages are printable ASCII with
+    // nothing to escape: they are written as they are.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= ' ' && c <= '~' && c != '"' && c != '\\';
+    });
+    if (plain) {
+        std::string json;
+        json.reserve(text.size() + 2);
+        json += '"';
+        json += text;
+        json += '"';
+        return json;
+    }
     std::string json = "\"";
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size();) {

@@ -23,6 +23,12 @@ TEST(JsonWriter, StringsEscapeQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(JsonString("\\b\\f"), "\"\\\\b\\\\f\"");
     EXPECT_EQ(JsonString(std::string("nul\0end", 7)), "\"nul\\u0000end\"");
     EXPECT_EQ(JsonString("请输入一个数字。 °C"), "\"请输入一个数字。 °C\"");  // UTF-8 passes through
+    // Each end of the printable range, alone and beside its neighbour outside.
+    EXPECT_EQ(JsonString(" ~"), "\" ~\"");
+    EXPECT_EQ(JsonString("\x1f"), "\"\\u001f\"");
+    EXPECT_EQ(JsonString("\x7f"), "\"\\u007f\"");
+    EXPECT_EQ(JsonString("x\""), "\"x\\\"\"");
+    EXPECT_EQ(JsonString("x\\"), "\"x\\\\\"");
 }
 
 // JSON text is UTF-8: a byte that starts no valid sequence (a model name in
