@@ -167,9 +167,8 @@ Json CorrectionsJson(const CorrectionResult& c) {
 std::string JsonString(std::string_view text) {
     // Model names, captions and most messages are printable ASCII with
     // nothing to escape: they are written as they are.
-    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= ' ' && c <= '~' && c != '"' && c != '\\';
-    });
+    const bool plain = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; });
     if (plain) {
         std::string json;
         json.reserve(text.size() + 2);
