@@ -84,7 +84,8 @@ EXCLUDED_FILES = {
 # the tests of one program of the suite. The ui, app and cli tests are left
 # out: the windows only show what the core computes, and every cli case starts
 # keld-cli on the shipped database, while the selection and reports tests
-# drive the same rules on fixtures where the limits are set.
+# drive the same rules on fixtures where the limits are set. The session tests
+# run last: they hold what reaches a request's answer beyond the list.
 TEST_GROUPS = {
     "db": ["keld_db_tests"],
     "engine": ["keld_engine_tests"],
@@ -94,13 +95,14 @@ TEST_GROUPS = {
     "data": ["keld_data_tests"],
     "reports": ["keld_reports_tests"],
     "text_encoding_seeds": ["text_encoding_seeds"],
+    "session": ["keld_session_tests"],
 }
 
 FOLDER_TESTS = {
-    "src/engine": ["engine", "selection", "selection_seeds", "reports"],
-    "src/selection": ["selection", "selection_seeds", "reports"],
-    "src/selection/page": ["selection", "selection_seeds", "reports"],
-    "src/base": ["db", "significant_seeds", "selection", "reports"],
+    "src/engine": ["engine", "selection", "selection_seeds", "reports", "session"],
+    "src/selection": ["selection", "selection_seeds", "reports", "session"],
+    "src/selection/page": ["selection", "selection_seeds", "reports", "session"],
+    "src/base": ["db", "significant_seeds", "selection", "reports", "session"],
     "src/db": ["db", "significant_seeds", "selection", "data", "reports"],
     "src/reports": ["text_encoding_seeds", "reports"],
 }

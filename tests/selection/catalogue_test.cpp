@@ -56,6 +56,12 @@ TEST(Catalogue, OnlyModulesOfTheSeriesTableAreKnown) {
     EXPECT_FALSE(NamesKnownModules(ParseConnect("12", Series::Gv5), Series::Gv5));
     EXPECT_FALSE(NamesKnownModules(ParseConnect("", Series::Gv5), Series::Gv5));
     EXPECT_FALSE(NamesKnownModules(ParseConnect("99999999999999999999", Series::Gv5), Series::Gv5));
+    // A second module is named by any "+", readable or not: "3+" is a pair
+    // with a broken index, never the single module 3; "1+0" is two modules.
+    EXPECT_TRUE(ParseConnect("3+", Series::Qtk).hasSecond());
+    EXPECT_FALSE(NamesKnownModules(ParseConnect("3+", Series::Qtk), Series::Qtk));
+    EXPECT_TRUE(ParseConnect("1+0", Series::Qtk).hasSecond());
+    EXPECT_TRUE(NamesKnownModules(ParseConnect("1+0", Series::Qtk), Series::Qtk));
 
     ASSERT_NE(FindModule(Series::Gv5, 10), nullptr);
     EXPECT_EQ(FindModule(Series::Gv5, 10)->coolingCapacity, 947.6);

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// A service answers many duties on one session: a duty the page refuses
+// reads no correction table, and its answer must show neutral factors, never
+// those of the duty answered before it.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "session/page_options.h"
+#include "session/selection_json.h"
+#include "session/selection_session.h"
+
+namespace keld {
+namespace {
+
+PageOptions OptionsOf(const std::vector<std::string>& args) {
+    PageOptions options;
+    options.database = KELD_SHIPPED_DATABASE;
+    for (std::size_t i = 0; i < args.size();) {
+        if (!TakePageOption(args, i, options)) ADD_FAILURE() << "not a page option: " << args[i++];
+    }
+    return options;
+}
+
+Json CorrectionsAfterRun(SelectionSession& session) {
+    const RunOutcome outcome = session.runSelection();
+    return SelectionMembers(session.page(), session.collected().messages(), outcome.list,
+                            session.dataStamp())["corrections"];
+}
+
+TEST(RefusedDuty, ShowsNeutralFactorsNotThoseOfTheDutyBefore) {
+    // Every factor below 1: altitude, fouling, glycol at a low leaving water.
+    const PageOptions corrected =
+        OptionsOf({"--compressor", "screw", "--cooling-capacity", "450", "--fluid", "glycol", "--glycol",
+                   "30", "--outlet", "2", "--inlet", "7", "--altitude", "1500", "--fouling", "0.086"});
+    SelectionSession session(corrected);
+    ASSERT_TRUE(session.openDatabase());
+    const Json before = CorrectionsAfterRun(session);
+    for (const char* factor :
+         {"altitudeCapacity", "altitudePower", "foulingCapacity", "foulingPower", "glycolCapacity",
+          "glycolPower", "lowTemperatureCapacity", "lowTemperaturePower"}) {
+        EXPECT_NE(before[factor], Json(1)) << factor << " is not read at this duty; the test needs a new one";
+    }
+
+    // An ambient beyond the screw series' inputs: refused before any table.
+    session.startRequest(
+        OptionsOf({"--compressor", "screw", "--cooling-capacity", "450", "--ambient", "60"}));
+    const Json refused = CorrectionsAfterRun(session);
+    ASSERT_FALSE(session.collected().messages().empty());
+    for (const char* factor :
+         {"altitudeCapacity", "altitudePower", "foulingCapacity", "foulingPower", "glycolCapacity",
+          "glycolPower", "lowTemperatureCapacity", "lowTemperaturePower"}) {
+        EXPECT_EQ(refused[factor], Json(1)) << factor;
+    }
+    for (const char* ratio : {"capacityRatio", "powerRatio", "capacityFactor", "powerFactor"}) {
+        EXPECT_EQ(refused[ratio], Json(0)) << ratio;
+    }
+}
+
+}  // namespace
+}  // namespace keld
