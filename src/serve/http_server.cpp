@@ -98,9 +98,10 @@ private:
         const std::string path = target.substr(0, target.find('?'));
         route_ = FindRoute(path);
         if (route_ == nullptr) return refuse(ErrorAnswer(404, "", "no route " + path), "other");
-        if (std::string(header.method_string()) != route_->method) {
+        const auto method = header.method_string();
+        if (!TakesMethod(*route_, std::string_view(method.data(), method.size()))) {
             ServiceAnswer answer = ErrorAnswer(405, "", path + " takes " + std::string(route_->method));
-            answer.headers.emplace_back("Allow", std::string(route_->method));
+            answer.headers.emplace_back("Allow", std::string(AllowedMethods(*route_)));
             return refuse(std::move(answer), route_->path);
         }
         if (const auto length = parser_->content_length(); length && *length > route_->bodyLimit) {
@@ -144,9 +145,15 @@ private:
         response_ = {static_cast<http::status>(answer.status), request.version()};
         response_.set(http::field::content_type, answer.contentType);
         for (const auto& [name, value] : answer.headers) response_.set(name, value);
-        response_.body() = answer.body;
         response_.keep_alive(keep);
-        response_.prepare_payload();
+        if (request.method() == http::verb::head) {
+            // The length a GET's body would have, and no body.
+            response_.body().clear();
+            response_.content_length(answer.body.size());
+        } else {
+            response_.body() = answer.body;
+            response_.prepare_payload();
+        }
         const auto microseconds = static_cast<std::uint64_t>(
             std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started_).count());
         state_.metrics.count(route, answer.status, microseconds);

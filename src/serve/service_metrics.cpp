@@ -8,8 +8,9 @@
 namespace keld::serve {
 
 std::size_t ServiceMetrics::RouteIndex(std::string_view route) {
-    const auto found = std::find(kRoutes.begin(), kRoutes.end(), route);
-    return found == kRoutes.end() ? kRoutes.size() - 1 : static_cast<std::size_t>(found - kRoutes.begin());
+    const auto found = std::find_if(kServiceRoutes.begin(), kServiceRoutes.end(),
+                                    [route](const Route& known) { return known.path == route; });
+    return static_cast<std::size_t>(found - kServiceRoutes.begin());
 }
 
 // A status the service does not give by itself counts in the last slot.
@@ -30,13 +31,15 @@ std::string ServiceMetrics::text() const {
     std::string text =
         "# HELP keld_requests_total Requests answered, by route and HTTP status.\n"
         "# TYPE keld_requests_total counter\n";
-    for (std::size_t route = 0; route < kRoutes.size(); ++route) {
+    for (std::size_t route = 0; route < requests_.size(); ++route) {
         for (std::size_t status = 0; status < kStatuses.size(); ++status) {
             const std::uint64_t n = requests_[route][status].load(std::memory_order_relaxed);
             if (n == 0) continue;
             const std::string code = kStatuses[status] == 0 ? "other" : std::to_string(kStatuses[status]);
-            text += "keld_requests_total{route=\"" + std::string(kRoutes[route]) + "\",status=\"" + code +
-                    "\"} " + std::to_string(n) + "\n";
+            const std::string_view name =
+                route < kServiceRoutes.size() ? kServiceRoutes[route].path : "other";
+            text += "keld_requests_total{route=\"" + std::string(name) + "\",status=\"" + code + "\"} " +
+                    std::to_string(n) + "\n";
         }
     }
     text +=

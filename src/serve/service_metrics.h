@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "serve/service_routes.h"
+
 namespace keld::serve {
 
 // The counts /metrics shows, the one thing requests share: requests by route
@@ -14,11 +16,6 @@ namespace keld::serve {
 // atomic, so workers add to them without waiting for each other.
 class ServiceMetrics {
 public:
-    // The routes counted by name; anything else counts as "other".
-    static constexpr std::array<std::string_view, 9> kRoutes = {
-        "/v1/select", "/v1/datasheet",    "/v1/map",  "/v1/batch", "/healthz",
-        "/readyz",    "/v1/openapi.json", "/metrics", "other",
-    };
     static constexpr std::array<int, 11> kStatuses = {200, 400, 404, 405, 408, 413, 415, 422, 500, 503, 0};
     // Upper bounds of the latency buckets, in microseconds.
     static constexpr std::array<std::uint64_t, 12> kBucketsUs = {
@@ -33,7 +30,10 @@ private:
     static std::size_t RouteIndex(std::string_view route);
     static std::size_t StatusIndex(int status);
 
-    std::array<std::array<std::atomic<std::uint64_t>, kStatuses.size()>, kRoutes.size()> requests_{};
+    // One row per route of the service, the last for paths it has none at,
+    // counted as "other".
+    std::array<std::array<std::atomic<std::uint64_t>, kStatuses.size()>, kServiceRoutes.size() + 1>
+        requests_{};
     std::array<std::atomic<std::uint64_t>, kBucketsUs.size() + 1> buckets_{};
     std::atomic<std::uint64_t> sumUs_{0};
     std::atomic<std::uint64_t> count_{0};

@@ -175,16 +175,29 @@ TEST_F(Serve, AWrongMethodGets405WithTheRoutesMethod) {
         const char* target;
         const char* allow;
     } cases[] = {
-        {"GET", "/v1/select", "POST"},
-        {"PUT", "/v1/batch", "POST"},
-        {"POST", "/healthz", "GET"},
-        {"DELETE", "/metrics", "GET"},
+        {"GET", "/v1/select", "POST"},       {"PUT", "/v1/batch", "POST"},
+        {"HEAD", "/v1/select", "POST"},      {"POST", "/healthz", "GET, HEAD"},
+        {"DELETE", "/metrics", "GET, HEAD"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.method) + " " + c.target);
         const HttpReply reply = Http(port(), c.method, c.target, "{}");
         EXPECT_EQ(reply.status, 405);
         EXPECT_EQ(reply.headers.at("allow"), c.allow);
+    }
+}
+
+// HEAD, as a link checker or a balancer's probe sends it, gets what GET
+// would get, without the body.
+TEST_F(Serve, HeadAnswersAsGetWithoutTheBody) {
+    for (const char* target : {"/", "/healthz", "/v1/openapi.json"}) {
+        SCOPED_TRACE(target);
+        const HttpReply get = Http(port(), "GET", target);
+        const HttpReply head = Http(port(), "HEAD", target);
+        EXPECT_EQ(head.status, 200);
+        EXPECT_EQ(head.headers.at("content-type"), get.headers.at("content-type"));
+        EXPECT_EQ(head.headers.at("content-length"), std::to_string(get.body.size()));
+        EXPECT_TRUE(head.body.empty());
     }
 }
 
@@ -305,6 +318,8 @@ TEST(ServeMetrics, CountRequestsByRouteAndStatus) {
     for (int i = 0; i < 3; ++i) Http(server.port(), "POST", "/v1/select", R"({"cooling-capacity": 500})");
     Http(server.port(), "POST", "/v1/select", R"({"ambient": "hot"})");
     Http(server.port(), "GET", "/v1/select");
+    Http(server.port(), "GET", "/");
+    Http(server.port(), "GET", "/nowhere");
     const HttpReply after = Http(server.port(), "GET", "/metrics");
     EXPECT_EQ(after.headers.at("content-type"), "text/plain; version=0.0.4");
     const std::string select200 = R"(keld_requests_total{route="/v1/select",status="200"})";
@@ -316,9 +331,11 @@ TEST(ServeMetrics, CountRequestsByRouteAndStatus) {
     EXPECT_EQ(count(after.body, select400), 1);
     EXPECT_EQ(count(after.body, select405), 1);
     EXPECT_EQ(count(after.body, metrics200), 1);
+    EXPECT_EQ(count(after.body, R"(keld_requests_total{route="/",status="200"})"), 1);
+    EXPECT_EQ(count(after.body, R"(keld_requests_total{route="other",status="404"})"), 1);
     // The first /metrics counted after it had been answered, the second not yet.
-    EXPECT_EQ(count(after.body, "keld_request_duration_seconds_count"), 6);
-    EXPECT_EQ(count(after.body, R"(keld_request_duration_seconds_bucket{le="+Inf"})"), 6);
+    EXPECT_EQ(count(after.body, "keld_request_duration_seconds_count"), 8);
+    EXPECT_EQ(count(after.body, R"(keld_request_duration_seconds_bucket{le="+Inf"})"), 8);
     // One log line per request: method, route, status and microseconds.
     server.stop();
     const std::regex line(R"(POST /v1/select 400 \d+us\n)");
