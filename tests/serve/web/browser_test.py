@@ -14,20 +14,18 @@ import json
 import os
 import re
 import shutil
-import signal
-import socket
 import subprocess
 import sys
 import tempfile
 import time
-import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-WAIT_S = 20
+from serve_processes import WAIT_S, free_ports, stop, wait_ready
+
 
 # Each case: the launch text the page is opened with, what a user does on
 # the page, and the keld-cli options that say the same.
@@ -86,36 +84,6 @@ INTERLOCKS = [
     ("14BREXAL", "centrifugal", False, False, False, True),
     ("14BREXAL", "screw", False, False, True, False),
 ]
-
-
-def free_port():
-    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
-
-
-def wait_ready(port, server):
-    deadline = time.monotonic() + WAIT_S
-    while time.monotonic() < deadline:
-        if server.poll() is not None:
-            raise RuntimeError(f"keld-serve ended with {server.returncode} before it was ready")
-        try:
-            with urllib.request.urlopen(f"http://127.0.0.1:{port}/readyz", timeout=2) as r:
-                if r.status == 200:
-                    return
-        except OSError:
-            time.sleep(0.1)
-    raise RuntimeError("keld-serve was not ready in time")
-
-
-def stop(server):
-    if server.poll() is None:
-        os.kill(server.pid, signal.SIGTERM)
-        try:
-            server.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            os.kill(server.pid, signal.SIGKILL)
-            server.wait()
 
 
 def cli_select(cli, options):
@@ -291,11 +259,11 @@ def main():
     shots = os.path.join(out, "screens")
     os.makedirs(shots, exist_ok=True)
     failures = Failures()
-    port = free_port()
+    port, = free_ports(1)
     server = subprocess.Popen([serve, "--listen", f"127.0.0.1:{port}"], stderr=subprocess.DEVNULL)
     driver = None
     try:
-        wait_ready(port, server)
+        wait_ready(port, server, "keld-serve")
         with tempfile.TemporaryDirectory(dir=out, prefix="serve-downloads-") as downloads:
             driver = browser(downloads)
             open_page(driver, port, "")

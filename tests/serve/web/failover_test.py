@@ -19,56 +19,18 @@ import json
 import os
 import re
 import signal
-import socket
 import subprocess
 import sys
 import tempfile
 import threading
 import time
-import urllib.request
+
+from serve_processes import free_ports, stop, wait_ready
 
 CONNECTIONS = 16
 THREADS = 2
-WAIT_S = 20
 # A typical duty: a screw heat pump on glycol, with a flow entered.
 DUTY = {"compressor": "screw", "fluid": "glycol", "glycol": 20, "outlet": -2, "inlet": 3}
-
-
-def free_ports(n):
-    sockets = []
-    try:
-        for _ in range(n):
-            s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-            s.bind(("127.0.0.1", 0))
-            sockets.append(s)
-        return [s.getsockname()[1] for s in sockets]
-    finally:
-        for s in sockets:
-            s.close()
-
-
-def wait_ready(port, process, name):
-    deadline = time.monotonic() + WAIT_S
-    while time.monotonic() < deadline:
-        if process.poll() is not None:
-            raise RuntimeError(f"{name} ended with {process.returncode} before it was ready")
-        try:
-            with urllib.request.urlopen(f"http://127.0.0.1:{port}/readyz", timeout=2) as r:
-                if r.status == 200:
-                    return
-        except OSError:
-            time.sleep(0.1)
-    raise RuntimeError(f"{name} was not ready in time")
-
-
-def stop(process):
-    if process.poll() is None:
-        os.kill(process.pid, signal.SIGTERM)
-        try:
-            process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            os.kill(process.pid, signal.SIGKILL)
-            process.wait()
 
 
 def wrk_script(work):
