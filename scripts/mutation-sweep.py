@@ -483,7 +483,7 @@ def prepare_scratch(scratch, commit):
 
 def build_targets(build, targets, log):
     command = ["flock", BUILD_LOCK, "nice", "-n", "10", "cmake", "--build", str(build), "--target", *targets]
-    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace")
     if result.returncode != 0:
         log.write(result.stdout[-3000:] + "\n")
     return result.returncode == 0
@@ -516,7 +516,8 @@ def run_group(build, pattern, timeout, log):
         "nice", "-n", "10", "ctest", "--test-dir", str(build), "--stop-on-failure", "--timeout", str(timeout),
         "--output-on-failure", "-R", pattern,
     ]
-    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    # A mutant may make a test print any bytes.
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace")
     if result.returncode == 0:
         return None
     log.write(result.stdout[-3000:] + "\n")
