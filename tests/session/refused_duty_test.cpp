@@ -54,7 +54,9 @@ TEST(RefusedDuty, ShowsNeutralFactorsNotThoseOfTheDutyBefore) {
           "glycolPower", "lowTemperatureCapacity", "lowTemperaturePower"}) {
         EXPECT_EQ(refused[factor], Json(1)) << factor;
     }
-    for (const char* ratio : {"capacityRatio", "powerRatio", "capacityFactor", "powerFactor"}) {
+    for (const char* ratio :
+         {"capacityRatio", "powerRatio", "capacityRatioEven", "powerRatioEven", "capacityFactor",
+          "powerFactor", "heatCapacityRatio", "heatPowerRatio", "heatCapacityFactor", "heatPowerFactor"}) {
         EXPECT_EQ(refused[ratio], Json(0)) << ratio;
     }
 }
