@@ -55,6 +55,13 @@ TEST_F(PageFields, LeavingAFieldNormalisesItsValue) {
         {kCoolingFlowEdit, "22.0749", "22.07"},
         {kHeatingFlowEdit, "123.456", "123.5"},
         {kCoolingFlowEdit, "0.123456", "0.1235"},
+        // Values a tenth or a hundredth of a step off the scale would take for
+        // whole: 0.990099 × 10.1 and 0.939061 × 100.1 are whole in single
+        // precision, ×10 and ×100 are not, so they are rounded.
+        {kCoolingAmbientEdit, "0.990099", "1"},
+        {kCoolingAmbientEdit, "1.919192", "1.9"},
+        {kCoolingOutletEdit, "0.939061", "0.94"},
+        {kCoolingOutletEdit, "0.960961", "0.96"},
     };
     for (const LeaveCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.controlId) + " " + c.typed);
