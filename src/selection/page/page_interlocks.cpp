@@ -26,17 +26,16 @@ void SelectionPage::onCentrifugal() {
 void SelectionPage::onScrew() {
     setEnabled(kHeatPumpRadio, true);
     setEnabled(kFluidList, true);
+    // The unit type and the recovery mode follow from the radios: the
+    // conditions read them again below.
     if (IsSecondBrand(launch_)) {
         setEnabled(kHeatPumpRadio, false);
-        conditions_.unitType = 0;
     } else {
         setEnabled(kChillersRadio, false);
         setChecked(kChillersRadio, false);
         setChecked(kHeatPumpRadio, true);
-        conditions_.unitType = 1;
     }
     onHeatPump();
-    conditions_.recoveryMode = 0;
     setChecked(kRecoveryPartialRadio, false);
     setChecked(kRecoveryNoneRadio, true);
     readControls();
