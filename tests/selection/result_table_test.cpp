@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "selection/result_columns.h"
+
 namespace keld {
 namespace {
 
@@ -254,6 +256,25 @@ TEST(ResultTableViews, AViewAndItsTableMayGoInEitherOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"stays insert", "stays inserted"}));
     table.reset();
     stays.subscription.reset();
+}
+
+// A column's heading in a printed table, the one line that stands for the
+// list's three header rows: its own caption, else the mode and the symbol,
+// else the quantity; the unit after either.
+TEST(ColumnHeading, CaptionElseModeAndSymbolElseQuantityThenUnit) {
+    const struct {
+        int column;
+        const char* heading;
+    } cases[] = {
+        {column::kModel, "Model"},
+        {column::kCoolingCapacity, "Cooling Pf kW"},
+        {column::kHeatingFlow, "Heating qw L/s"},
+        {column::kPressureDrop, "Water pressure drop kPa"},
+        {column::kAltitude, "Altitude m"},
+        {column::kCount - 2, "Address"},
+        {column::kCount - 1, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ColumnHeading(c.column), c.heading) << c.column;
 }
 
 }  // namespace
