@@ -123,6 +123,14 @@ TEST(PageInterlocks, SecondBrandScrewIsAChillerWithAhriOnly) {
     page.clickCentrifugal();
     EXPECT_TRUE(page.isEnabled(kGbRadio));
     EXPECT_FALSE(page.isEnabled(kFluidList));
+    // Enabled again, either standard can be chosen, and back.
+    page.clickStandard(1);
+    EXPECT_TRUE(page.isChecked(kGbRadio));
+    EXPECT_EQ(page.conditions().partLoadStandard, 1);
+    page.clickStandard(0);
+    EXPECT_TRUE(page.isChecked(kAhriRadio));
+    EXPECT_FALSE(page.isChecked(kGbRadio));
+    EXPECT_EQ(page.conditions().partLoadStandard, 0);
 }
 
 TEST(PageInterlocks, BackToCentrifugalDropsGlycolAndHeating) {
