@@ -12,6 +12,7 @@
 #include "session/performance_map.h"
 #include "session/selection_json.h"
 #include "session/selection_session.h"
+#include "shipped_options.h"
 
 namespace keld {
 namespace {
@@ -100,15 +101,6 @@ const MapCase kCases[] = {
 
 void PrintTo(const MapCase& c, std::ostream* out) { *out << c.name; }
 
-PageOptions OptionsOf(const std::vector<std::string>& args) {
-    PageOptions options;
-    options.database = KELD_SHIPPED_DATABASE;
-    for (std::size_t i = 0; i < args.size();) {
-        if (!TakePageOption(args, i, options)) ADD_FAILURE() << "not a page option: " << args[i++];
-    }
-    return options;
-}
-
 std::string Text(float value) { return FormatText("%g", static_cast<double>(value)); }
 
 class MapAgainstSelect : public ::testing::TestWithParam<MapCase> {};
@@ -116,7 +108,7 @@ class MapAgainstSelect : public ::testing::TestWithParam<MapCase> {};
 TEST_P(MapAgainstSelect, OkPointsAreTheRowsSelectLists) {
     const MapCase& c = GetParam();
     MapRequest request;
-    request.duty = OptionsOf(c.duty);
+    request.duty = test::ShippedOptionsOf(c.duty);
     request.model = c.model;
     const MapRange ambient{c.ambient, c.ambient, 1};
     const MapRange outlet{c.outlet, c.outlet, 1};
@@ -147,7 +139,7 @@ TEST_P(MapAgainstSelect, OkPointsAreTheRowsSelectLists) {
             args.insert(args.end(),
                         {"--inlet", Text(c.outlet + (duty.coolingInletTemp - duty.coolingOutletTemp))});
     }
-    SelectionSession select(OptionsOf(args));
+    SelectionSession select(test::ShippedOptionsOf(args));
     ASSERT_TRUE(select.openDatabase());
     select.runSelection();
     const ResultTable& rows = select.page().results();

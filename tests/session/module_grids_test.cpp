@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "selection/result_columns.h"
-#include "session/page_options.h"
 #include "session/selection_session.h"
+#include "shipped_options.h"
 
 namespace keld {
 namespace {
@@ -22,12 +22,7 @@ namespace {
 UnitPerformance FiguresAt(const std::string& model, const std::string& capacity) {
     const std::vector<std::string> args = {"--cooling-capacity", capacity, "--ambient", "30",
                                            "--outlet",           "9",      "--inlet",   "14"};
-    PageOptions options;
-    options.database = KELD_SHIPPED_DATABASE;
-    for (std::size_t i = 0; i < args.size();) {
-        if (!TakePageOption(args, i, options)) ADD_FAILURE() << "not a page option: " << args[i++];
-    }
-    SelectionSession session(options);
+    SelectionSession session(test::ShippedOptionsOf(args));
     if (!session.openDatabase()) {
         ADD_FAILURE() << "the shipped database does not open";
         return {};

@@ -12,18 +12,10 @@
 #include "selection/page/selection_page.h"
 #include "session/apply_page_options.h"
 #include "session/collecting_sink.h"
-#include "session/page_options.h"
+#include "shipped_options.h"
 
 namespace keld {
 namespace {
-
-PageOptions OptionsOf(const std::vector<std::string>& args) {
-    PageOptions options;
-    for (std::size_t index = 0; index < args.size();) {
-        if (!TakePageOption(args, index, options)) ADD_FAILURE() << "not a page option: " << args[index];
-    }
-    return options;
-}
 
 std::vector<std::string> Shown(const SelectionPage& page, const CollectingSink& messages) {
     std::vector<std::string> shown;
@@ -52,7 +44,7 @@ const std::vector<std::string> kDuties[] = {
 
 TEST(SplitPageOptionsAt, TheTwoPartsOnACopyMakeThePageTheWholeMakes) {
     for (const auto& args : kDuties) {
-        const PageOptions options = OptionsOf(args);
+        const PageOptions options = test::ShippedOptionsOf(args);
         const LaunchParameters launch = DecodeLaunchText(options.launch.value_or(""));
         CollectingSink wholeMessages;
         SelectionPage whole(launch, wholeMessages);

@@ -8,21 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "session/page_options.h"
 #include "session/selection_json.h"
 #include "session/selection_session.h"
+#include "shipped_options.h"
 
 namespace keld {
 namespace {
-
-PageOptions OptionsOf(const std::vector<std::string>& args) {
-    PageOptions options;
-    options.database = KELD_SHIPPED_DATABASE;
-    for (std::size_t i = 0; i < args.size();) {
-        if (!TakePageOption(args, i, options)) ADD_FAILURE() << "not a page option: " << args[i++];
-    }
-    return options;
-}
 
 Json CorrectionsAfterRun(SelectionSession& session) {
     const RunOutcome outcome = session.runSelection();
@@ -32,9 +23,9 @@ Json CorrectionsAfterRun(SelectionSession& session) {
 
 TEST(RefusedDuty, ShowsNeutralFactorsNotThoseOfTheDutyBefore) {
     // Every factor below 1: altitude, fouling, glycol at a low leaving water.
-    const PageOptions corrected =
-        OptionsOf({"--compressor", "screw", "--cooling-capacity", "450", "--fluid", "glycol", "--glycol",
-                   "30", "--outlet", "2", "--inlet", "7", "--altitude", "1500", "--fouling", "0.086"});
+    const PageOptions corrected = test::ShippedOptionsOf(
+        {"--compressor", "screw", "--cooling-capacity", "450", "--fluid", "glycol", "--glycol", "30",
+         "--outlet", "2", "--inlet", "7", "--altitude", "1500", "--fouling", "0.086"});
     SelectionSession session(corrected);
     ASSERT_TRUE(session.openDatabase());
     const Json before = CorrectionsAfterRun(session);
@@ -46,7 +37,7 @@ TEST(RefusedDuty, ShowsNeutralFactorsNotThoseOfTheDutyBefore) {
 
     // An ambient beyond the screw series' inputs: refused before any table.
     session.startRequest(
-        OptionsOf({"--compressor", "screw", "--cooling-capacity", "450", "--ambient", "60"}));
+        test::ShippedOptionsOf({"--compressor", "screw", "--cooling-capacity", "450", "--ambient", "60"}));
     const Json refused = CorrectionsAfterRun(session);
     ASSERT_FALSE(session.collected().messages().empty());
     for (const char* factor :
