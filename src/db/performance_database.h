@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
-#include <vector>
 
 #include "db/column_set.h"
 #include "db/recordset.h"

@@ -4,9 +4,7 @@
 // those of the duty answered before it.
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <string>
-#include <vector>
 
 #include "session/selection_json.h"
 #include "session/selection_session.h"
