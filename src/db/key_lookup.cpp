@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The correction tables: factors against one key (altitude, fouling, glycol,
 // leaving water temperature, flow ratio), read linearly between the keys.
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -60,16 +61,38 @@ private:
     size_t size_ = 0;
 };
 
-// Opens `rows` on the statement `format` makes of the table, the key column
-// and x, or on the rows the run already read of it.
-void OpenKeyRows(PerformanceDatabase& db, Recordset& rows, const char* format, char relation,
+// The statements that find a table's rows at, above or below a key: written
+// with the key, as every lookup runs them, and with the key as a parameter,
+// as a performance map's lookups run them.
+struct KeyRelation {
+    char sign;
+    const char* statement;
+    const char* parameterStatement;
+};
+constexpr KeyRelation kAtKey{'=', schema::kKeyRowsAt, schema::kKeyRowsAtParameter};
+constexpr KeyRelation kAboveKey{'>', schema::kKeyRowsAbove, schema::kKeyRowsAboveParameter};
+constexpr KeyRelation kBelowKey{'<', schema::kKeyRowsBelow, schema::kKeyRowsBelowParameter};
+
+// Opens `rows` on the rows of the table in `relation` to x, or on the rows
+// the run already read of it.
+void OpenKeyRows(PerformanceDatabase& db, Recordset& rows, const KeyRelation& relation,
                  const std::string& table, const std::string& keyColumn, float x) {
-    const RunKey runKey(relation, table, keyColumn, x);
+    const RunKey runKey(relation.sign, table, keyColumn, x);
     if (const Recordset* kept = db.RowsKeptFor(runKey.view())) {
         rows = *kept;
         return;
     }
-    db.OpenRecordsetKept(rows, FormatText(format, table.c_str(), keyColumn.c_str(), x), runKey.view());
+    // A key that is not finite writes "inf" or "nan" into the statement,
+    // which the engine refuses, while the parameter would read as 0: such a
+    // key takes the written statement in a map too.
+    if (db.RunKeepsWholeRows() && std::isfinite(x)) {
+        db.OpenRecordsetKeptAt(rows,
+                               FormatText(relation.parameterStatement, table.c_str(), keyColumn.c_str()),
+                               FormatText("%f", x), runKey.view());
+        return;
+    }
+    db.OpenRecordsetKept(rows, FormatText(relation.statement, table.c_str(), keyColumn.c_str(), x),
+                         runKey.view());
 }
 
 }  // namespace
@@ -79,7 +102,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
     Recordset rows;
     // Errors of the statements, the row count and the positioning reach the
     // caller; only the reading of the rows is answered here.
-    OpenKeyRows(db, rows, schema::kKeyRowsAt, '=', table, keyColumn, x);
+    OpenKeyRows(db, rows, kAtKey, table, keyColumn, x);
     if (rows.RecordCount() != 0) {
         rows.MoveFirst();
         try {
@@ -91,7 +114,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
         }
     }
 
-    OpenKeyRows(db, rows, schema::kKeyRowsAbove, '>', table, keyColumn, x);
+    OpenKeyRows(db, rows, kAboveKey, table, keyColumn, x);
     if (!rows.IsBOF()) rows.MoveFirst();
     bool haveUpper = false;
     KeyRow upper;
@@ -105,7 +128,7 @@ double LookupByKey(PerformanceDatabase& db, float x, const std::string& valueCol
     }
     if (!haveUpper) throw KeyOutsideTable(table, "above", keyColumn, x);
 
-    OpenKeyRows(db, rows, schema::kKeyRowsBelow, '<', table, keyColumn, x);
+    OpenKeyRows(db, rows, kBelowKey, table, keyColumn, x);
     if (!rows.IsBOF()) rows.MoveLast();
     bool haveLower = false;
     KeyRow lower;

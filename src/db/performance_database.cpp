@@ -302,6 +302,14 @@ void PerformanceDatabase::OpenRecordsetKept(Recordset& target, const std::string
     }
 }
 
+void PerformanceDatabase::OpenRecordsetKeptAt(Recordset& target, const std::string& sql,
+                                              const std::string& parameter, std::string_view runKey) {
+    RunStatement(target, sql, nullptr, &parameter);
+    if (runScopes_ > 0 && !runKey.empty() && RecordsetWriter::Held(target)) {
+        rowsKeptByKey_.emplace(runKey, target);
+    }
+}
+
 void PerformanceDatabase::OpenRecordsetInRun(Recordset& target, const std::string& sql,
                                              std::initializer_list<std::string_view> readColumns) {
     if (wholeRowScopes_ == 0) {
@@ -320,7 +328,8 @@ std::shared_ptr<const ColumnSet> PerformanceDatabase::ResultColumns(const std::s
 }
 
 void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql,
-                                       const std::initializer_list<std::string_view>* readColumns) {
+                                       const std::initializer_list<std::string_view>* readColumns,
+                                       const std::string* parameter) {
     std::shared_ptr<RecordsetWriter::Result> result = RecordsetWriter::Reuse(target);
     if (!connection_) {
         messages_.show("The performance database is not open.", kApplicationTitle);
@@ -333,10 +342,16 @@ void PerformanceDatabase::RunStatement(Recordset& target, const std::string& sql
                        kApplicationTitle);
         return;
     }
-    int rc = ReadRows(*entry, readColumns, connection_->columnsRead, *result);
+    // The text is bound without a copy: the bindings are cleared before
+    // this returns.
+    int rc = parameter == nullptr ? SQLITE_OK
+                                  : sqlite3_bind_text(entry->statement, 1, parameter->data(),
+                                                      static_cast<int>(parameter->size()), SQLITE_STATIC);
+    if (rc == SQLITE_OK) rc = ReadRows(*entry, readColumns, connection_->columnsRead, *result);
     std::string failure =
         rc != SQLITE_DONE ? (rc == SQLITE_TOOBIG ? sqlite3_errstr(rc) : sqlite3_errmsg(db)) : "";
     sqlite3_reset(entry->statement);
+    if (parameter != nullptr) sqlite3_clear_bindings(entry->statement);
     if (rc != SQLITE_DONE) {
         messages_.show(failure, kApplicationTitle);
         return;

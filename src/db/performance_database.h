@@ -102,6 +102,17 @@ public:
     void OpenRecordsetInRun(Recordset& target, const std::string& sql,
                             std::initializer_list<std::string_view> readColumns);
 
+    // A performance map asks the correction tables at a new key at nearly
+    // every point (the flow ratio follows the unit's flow), and preparing a
+    // new statement costs more than running it. Such a run
+    // (GridRows::KeptWhole) says so here, and its key lookups run one
+    // prepared statement per table and relation with OpenRecordsetKeptAt.
+    bool RunKeepsWholeRows() const { return wholeRowScopes_ > 0; }
+    // OpenRecordsetKept for `sql` with its one parameter bound to the text
+    // `parameter`.
+    void OpenRecordsetKeptAt(Recordset& target, const std::string& sql, const std::string& parameter,
+                             std::string_view runKey);
+
     // The one shared result set the grid lookups and the candidate walk use.
     Recordset& CurrentRecordset() { return current_; }
 
@@ -112,7 +123,8 @@ private:
     // Opens and checks the file; the description of the failure, or "".
     std::string Connect(const std::string& path);
     void RunStatement(Recordset& target, const std::string& sql,
-                      const std::initializer_list<std::string_view>* readColumns);
+                      const std::initializer_list<std::string_view>* readColumns,
+                      const std::string* parameter = nullptr);
 
     MessageSink& messages_;
     std::unique_ptr<Connection> connection_;

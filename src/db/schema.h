@@ -104,6 +104,14 @@ inline constexpr const char* kConference2 = "Conference2";  // WaterPD_GV5
 inline constexpr const char* kKeyRowsAt = "select * from %s where %s = %f";
 inline constexpr const char* kKeyRowsAbove = "select * from %s where %s > %f";
 inline constexpr const char* kKeyRowsBelow = "select * from %s where %s <%f";
+// The same with the key as a parameter, bound to the text "%f" makes of it:
+// CAST reads that text as the engine reads a number written into a
+// statement, and the unary plus takes away the affinity CAST gives, which a
+// written number does not have (it would make a key column without a type
+// compare its text as a number).
+inline constexpr const char* kKeyRowsAtParameter = "select * from %s where %s = +CAST(? AS REAL)";
+inline constexpr const char* kKeyRowsAboveParameter = "select * from %s where %s > +CAST(? AS REAL)";
+inline constexpr const char* kKeyRowsBelowParameter = "select * from %s where %s < +CAST(? AS REAL)";
 
 // --- The data's stamp: one row, absent from files built before it -------
 inline constexpr const char* kDataStampQuery = "select Version, Date from DataStamp";

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cmath>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,108 @@ TEST(KeyLookupWithinARun, KeepsTheRowsOfNamesThatFillTheRoomAndNoLonger) {
         EXPECT_EQ(LookupByKey(opened.db, 500, "PowerC", table, key), 1.01);
         EXPECT_EQ(StatementCount::count, c.statements);
     }
+}
+
+// The odd rows a key column may hold: a key stored as text, a missing key,
+// whole numbers, and a column without a declared type (no affinity) whose
+// keys are numbers and a number written as text.
+constexpr const char* kOddKeys =
+    "create table Flow(Flow REAL, Conference REAL);"
+    "insert into Flow values (0.5, 0.3), (0.8, 0.6), ('n/a', 9), (NULL, 8), (1, 1.0), (1.3, 1.6);"
+    "create table Bare(Key, Capacity);"
+    "insert into Bare values (0, 1.0), (500, 0.9), ('700', 0.8), (1000, 0.7);";
+
+// Messages and error of one lookup, and its value when it has one.
+struct LookupOutcome {
+    double value = 0.0;
+    std::string error;
+    Messages messages;
+    bool operator==(const LookupOutcome&) const = default;
+};
+
+LookupOutcome Outcome(OpenedFixture& opened, const char* table, const char* key, float x,
+                      const char* column) {
+    LookupOutcome outcome;
+    try {
+        outcome.value = LookupByKey(opened.db, x, column, table, key);
+    } catch (const DatabaseError& error) {
+        outcome.error = DatabaseErrorText(error);
+    }
+    outcome.messages = opened.sink.take();
+    return outcome;
+}
+
+// The statement texts every connection opened while it lives prepares.
+class StatementTexts {
+public:
+    StatementTexts() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    ~StatementTexts() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    StatementTexts(const StatementTexts&) = delete;
+    StatementTexts& operator=(const StatementTexts&) = delete;
+
+    static inline std::vector<std::string> texts;
+
+private:
+    static int Record(unsigned, void*, void* statement, void*) {
+        texts.emplace_back(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
+        return 0;
+    }
+    static int TraceEveryConnection(sqlite3* db, char**, const void*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, Record, nullptr);
+        return SQLITE_OK;
+    }
+};
+
+// A map's run asks the tables at a new key nearly every point and binds the
+// key instead of writing it into the statement. Every key must read there,
+// the first time and again, what the statement with the key written in
+// reads: rounded to six decimals as the written key is (0.8000001 and
+// 0.7999999 are the row at 0.8, 0.800001 is not), past text and missing
+// keys, in a column without a type, outside the table, and a key that is not
+// a number.
+TEST(KeyLookupInAMapRun, EveryKeyReadsWhatTheStatementWithTheKeyWrittenInReads) {
+    OpenedFixture opened(kOddKeys);
+    struct Case {
+        const char* table;
+        const char* key;
+        float x;
+        const char* column;
+    };
+    const Case cases[] = {
+        {"Flow", "Flow", 0.8f, "Conference"},
+        {"Flow", "Flow", 0.8000001f, "Conference"},
+        {"Flow", "Flow", 0.7999999f, "Conference"},
+        {"Flow", "Flow", 0.800001f, "Conference"},
+        {"Flow", "Flow", 0.65f, "Conference"},
+        {"Flow", "Flow", 1.0f, "Conference"},
+        {"Flow", "Flow", 1.15f, "Conference"},
+        {"Flow", "Flow", 0.4f, "Conference"},
+        {"Flow", "Flow", 1.4f, "Conference"},
+        {"Flow", "Flow", 0.65f, "Missing"},
+        {"Flow", "Flow", std::nanf(""), "Conference"},
+        {"Bare", "Key", 500, "Capacity"},
+        {"Bare", "Key", 700, "Capacity"},
+        {"Bare", "Key", 250, "Capacity"},
+        {"Bare", "Key", 800, "Capacity"},
+        {"Nothing", "Key", 1, "Capacity"},
+        {"Bare", "Nothing", 1, "Capacity"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.table << "." << c.key << " at " << c.x << ", " << c.column);
+        const LookupOutcome alone = Outcome(opened, c.table, c.key, c.x, c.column);
+        const PerformanceDatabase::RunScope run(opened.db, PerformanceDatabase::GridRows::KeptWhole);
+        EXPECT_EQ(Outcome(opened, c.table, c.key, c.x, c.column), alone);
+        EXPECT_EQ(Outcome(opened, c.table, c.key, c.x, c.column), alone);
+    }
+    // What it is for: keys between the rows do not make a statement each.
+    const StatementTexts statements;
+    OpenedFixture traced(kOddKeys);
+    StatementTexts::texts.clear();
+    const PerformanceDatabase::RunScope run(traced.db, PerformanceDatabase::GridRows::KeptWhole);
+    for (float x : {0.61f, 0.62f, 0.63f}) LookupByKey(traced.db, x, "Conference", "Flow", "Flow");
+    const std::set<std::string> distinct(statements.texts.begin(), statements.texts.end());
+    EXPECT_EQ(statements.texts.size(), 9u);
+    EXPECT_EQ(distinct.size(), 3u);
 }
 
 }  // namespace
