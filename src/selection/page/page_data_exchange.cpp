@@ -4,6 +4,7 @@
 // text that is not a number stops there, so only the fields before it are
 // taken over.
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "base/message_sink.h"
@@ -91,7 +92,7 @@ bool SelectionPage::readControls() {
                 conditions_.fluidIsGlycol = fluidListGlycol_;
                 break;
             case Kind::RealEdit: {
-                auto value = ParseRealText(editTexts_.at(step.controlId));
+                auto value = readRealEdit(step.controlId);
                 if (!value) {
                     messages_.show(kRealPrompt, kApplicationTitle);
                     observers_.notify(&PageObserver::focusRequested, step.controlId);
@@ -101,7 +102,7 @@ bool SelectionPage::readControls() {
                 break;
             }
             case Kind::IntegerEdit: {
-                auto value = ParseIntegerText(editTexts_.at(step.controlId));
+                auto value = ParseIntegerText(editTexts_.at(step.controlId).text);
                 if (!value) {
                     messages_.show(kIntegerPrompt, kApplicationTitle);
                     observers_.notify(&PageObserver::focusRequested, step.controlId);
@@ -113,6 +114,21 @@ bool SelectionPage::readControls() {
         }
     }
     return true;
+}
+
+std::optional<float> SelectionPage::readRealEdit(int controlId) {
+    EditField& field = editTexts_.at(controlId);
+    if (!field.readAs) field.readAs = ParseRealText(field.text);
+    return field.readAs;
+}
+
+void SelectionPage::writeRealEdit(int controlId, float value) {
+    const EditField& shown = editTexts_[controlId];
+    // Only the same bits are sure to write the same text.
+    if (shown.writtenFrom &&
+        std::bit_cast<std::uint32_t>(*shown.writtenFrom) == std::bit_cast<std::uint32_t>(value))
+        return;
+    storeEditText(controlId, RealEditText(value)).writtenFrom = value;
 }
 
 void SelectionPage::writeControls() {
@@ -130,7 +146,7 @@ void SelectionPage::writeControls() {
                 setFluidSelection(conditions_.fluidIsGlycol);
                 break;
             case Kind::RealEdit:
-                storeEditText(step.controlId, RealEditText(conditions_.*step.realField));
+                writeRealEdit(step.controlId, conditions_.*step.realField);
                 break;
             case Kind::IntegerEdit:
                 storeEditText(step.controlId, IntegerEditText(conditions_.*step.integerField));

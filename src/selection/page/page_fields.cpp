@@ -18,7 +18,7 @@ void SelectionPage::setEditText(int controlId, const std::string& text) {
     storeEditText(controlId, text);
 }
 
-const std::string& SelectionPage::editText(int controlId) const { return editTexts_.at(controlId); }
+const std::string& SelectionPage::editText(int controlId) const { return editTexts_.at(controlId).text; }
 
 void SelectionPage::setCoolingFlowEntered(bool flowEntered) {
     setReadOnly(kCoolingFlowEdit, !flowEntered);

@@ -84,7 +84,7 @@ ControlState SelectionPage::controlState(int controlId) const {
     if (controlId == kFluidList) {
         state.text = fluidListGlycol_ ? "Glycol" : "Water";
     } else if (RadioGroupOf(controlId).empty()) {
-        state.text = editTexts_.at(controlId);
+        state.text = editTexts_.at(controlId).text;
     }
     state.enabled = isEnabled(controlId);
     state.readOnly = isReadOnly(controlId);
@@ -96,11 +96,12 @@ void SelectionPage::notifyChanged(int controlId) {
     observers_.notify(&PageObserver::controlChanged, controlId);
 }
 
-void SelectionPage::storeEditText(int controlId, const std::string& text) {
-    std::string& stored = editTexts_[controlId];
-    if (stored == text) return;
-    stored = text;
+SelectionPage::EditField& SelectionPage::storeEditText(int controlId, const std::string& text) {
+    EditField& field = editTexts_[controlId];
+    if (field.text == text) return field;
+    field = EditField{text, std::nullopt, std::nullopt};
     notifyChanged(controlId);
+    return field;
 }
 
 bool SelectionPage::isEnabled(int controlId) const { return !disabled_.contains(controlId); }

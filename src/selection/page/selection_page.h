@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -122,7 +123,19 @@ private:
     // The kill-focus normalisation of one edit: read, normalise, write.
     void normaliseField(int controlId);
 
-    void storeEditText(int controlId, const std::string& text);
+    // An edit's text, and what is known of it as a number: the value it
+    // reads as and the value it was written from. The page is read and
+    // written whole whenever a field is left, so these spare converting the
+    // numbers of the fields whose text did not change; a new text forgets
+    // both.
+    struct EditField {
+        std::string text;
+        std::optional<float> readAs;
+        std::optional<float> writtenFrom;
+    };
+    EditField& storeEditText(int controlId, const std::string& text);
+    std::optional<float> readRealEdit(int controlId);
+    void writeRealEdit(int controlId, float value);
     void notifyChanged(int controlId);
     void setEnabled(int controlId, bool enabled);
     void setReadOnly(int controlId, bool readOnly);
@@ -146,7 +159,7 @@ private:
     CorrectionResult corrections_;
     ResultTable results_;
 
-    std::map<int, std::string> editTexts_;
+    std::map<int, EditField> editTexts_;
     std::set<int> disabled_;
     std::set<int> readOnly_;
     std::set<int> checked_;
