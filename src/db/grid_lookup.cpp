@@ -39,16 +39,45 @@ OatPosition Locate(const OatAxis& axis, float oat) {
     return at;
 }
 
-// Runs a grid-row statement for the cells the ambient reads (within a run,
-// the whole row, kept for the next ambient).
-void OpenGridRow(PerformanceDatabase& db, Recordset& row, const std::string& sql, const OatAxis& axis,
-                 const OatPosition& at) {
+// A grid-row statement: with the leaving water written in, as a selection
+// runs it, and with the leaving water as a parameter, as a map's run
+// prepares it once for every row of a grid.
+struct RowStatement {
+    const char* written;
+    const char* withParameter;
+};
+constexpr RowStatement kRowAtLwt{schema::kGridRowAtLwt, schema::kGridRowAtLwtParameter};
+constexpr RowStatement kRowsAboveLwt{schema::kGridRowsAboveLwt, schema::kGridRowsAboveLwtParameter};
+constexpr RowStatement kRowsBelowLwt{schema::kGridRowsBelowLwt, schema::kGridRowsBelowLwtParameter};
+
+// The rows `statement` selects of the grid `table` at `lwt`, holding only
+// the cells of `readColumns`. A map's run reads a row at every ambient of
+// its axis: it keeps the rows whole, under the written statement, and gives
+// them again when asked again.
+void OpenRows(PerformanceDatabase& db, Recordset& rows, const RowStatement& statement,
+              const std::string& table, float lwt, std::initializer_list<std::string_view> readColumns) {
+    const std::string written = FormatText(statement.written, table.c_str(), static_cast<double>(lwt));
+    if (!db.RunKeepsWholeRows()) return db.OpenRecordset(rows, written, readColumns);
+    if (const Recordset* kept = db.RowsKeptFor(written)) {
+        rows = *kept;
+        return;
+    }
+    // "inf" or "nan" written into the statement fails it; as a parameter it
+    // would read as 0.
+    if (!std::isfinite(lwt)) return db.OpenRecordsetKept(rows, written, written);
+    db.OpenRecordsetKeptAt(rows, FormatText(statement.withParameter, table.c_str()),
+                           FormatText("%f", static_cast<double>(lwt)), written);
+}
+
+// The grid row at `lwt`, for the cells the ambient at `at` reads.
+void OpenGridRow(PerformanceDatabase& db, Recordset& row, const std::string& table, float lwt,
+                 const OatAxis& axis, const OatPosition& at) {
     if (!at.inside) {
-        db.OpenRecordsetInRun(row, sql, {});
+        OpenRows(db, row, kRowAtLwt, table, lwt, {});
     } else if (at.exact) {
-        db.OpenRecordsetInRun(row, sql, {axis[at.index].columnName});
+        OpenRows(db, row, kRowAtLwt, table, lwt, {axis[at.index].columnName});
     } else {
-        db.OpenRecordsetInRun(row, sql, {axis[at.index - 1].columnName, axis[at.index].columnName});
+        OpenRows(db, row, kRowAtLwt, table, lwt, {axis[at.index - 1].columnName, axis[at.index].columnName});
     }
 }
 
@@ -92,7 +121,7 @@ float InterpolateOnAxis(PerformanceDatabase& db, const std::string& table, float
     const OatPosition at = Locate(axis, oat);
     if (!at.inside) throw InvalidArgumentError();
     Recordset& row = db.CurrentRecordset();
-    OpenGridRow(db, row, FormatText(schema::kGridRowAtLwt, table.c_str(), lwt), axis, at);
+    OpenGridRow(db, row, table, lwt, axis, at);
     return ReadAlongRow(row, axis, at, oat);
 }
 
@@ -118,15 +147,16 @@ float InterpolateOatRow(PerformanceDatabase& db, const std::string& table, float
 
 double LookupOatLwt(PerformanceDatabase& db, const std::string& table, float oat, float lwt) {
     Recordset& grid = db.CurrentRecordset();
-    const std::string atLwt = FormatText(schema::kGridRowAtLwt, table.c_str(), lwt);
     // The grid's ambients come from the names of its columns, read once per
     // statement; with them the row at the LWT is read for just the cells the
     // ambient needs. A statement that does not prepare fails in the open.
-    const std::shared_ptr<const ColumnSet> columns = db.ResultColumns(atLwt);
+    const std::shared_ptr<const ColumnSet> columns =
+        db.RunKeepsWholeRows() ? db.ResultColumns(FormatText(kRowAtLwt.withParameter, table.c_str()))
+                               : db.ResultColumns(FormatText(kRowAtLwt.written, table.c_str(), lwt));
     static const OatAxis kNoAxis;
     const OatAxis& axis = columns ? columns->oatAxis() : kNoAxis;
     const OatPosition at = Locate(axis, oat);
-    OpenGridRow(db, grid, atLwt, axis, at);
+    OpenGridRow(db, grid, table, lwt, axis, at);
     const int rowsAtLwt = grid.RecordCount();
     if (rowsAtLwt == 1) {
         // A grid point: this very row is the one to read along.
@@ -139,14 +169,12 @@ double LookupOatLwt(PerformanceDatabase& db, const std::string& table, float oat
     }
 
     // Between two grid rows: the nearest row above and the nearest below.
-    db.OpenRecordsetInRun(grid, FormatText(schema::kGridRowsAboveLwt, table.c_str(), lwt),
-                          {schema::kGridLwt});
+    OpenRows(db, grid, kRowsAboveLwt, table, lwt, {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveFirst();
     const float upperLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
     const float upperValue = InterpolateOnAxis(db, table, oat, upperLwt, axis);
 
-    db.OpenRecordsetInRun(grid, FormatText(schema::kGridRowsBelowLwt, table.c_str(), lwt),
-                          {schema::kGridLwt});
+    OpenRows(db, grid, kRowsBelowLwt, table, lwt, {schema::kGridLwt});
     if (!grid.IsBOF()) grid.MoveLast();
     const float lowerLwt = static_cast<float>(grid.ReadFieldNumber(schema::kGridLwt));
     const float lowerValue = InterpolateOnAxis(db, table, oat, lowerLwt, axis);

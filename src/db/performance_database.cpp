@@ -310,17 +310,6 @@ void PerformanceDatabase::OpenRecordsetKeptAt(Recordset& target, const std::stri
     }
 }
 
-void PerformanceDatabase::OpenRecordsetInRun(Recordset& target, const std::string& sql,
-                                             std::initializer_list<std::string_view> readColumns) {
-    if (wholeRowScopes_ == 0) {
-        OpenRecordset(target, sql, readColumns);
-    } else if (const Recordset* kept = RowsKeptFor(sql)) {
-        target = *kept;
-    } else {
-        OpenRecordsetKept(target, sql, sql);
-    }
-}
-
 std::shared_ptr<const ColumnSet> PerformanceDatabase::ResultColumns(const std::string& sql) {
     if (!connection_) return nullptr;
     StatementCache::Entry* entry = connection_->statements.Find(sql);

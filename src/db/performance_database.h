@@ -96,17 +96,12 @@ public:
     // Runs `sql` as OpenRecordset does and, within a RunScope and for a key
     // that is not empty, keeps the rows it gave under `runKey`.
     void OpenRecordsetKept(Recordset& target, const std::string& sql, std::string_view runKey);
-    // Within a RunScope that keeps grid rows whole: the whole result of
-    // `sql`, kept under the statement itself and given again when the run
-    // asks for it again. Otherwise: OpenRecordset with `readColumns`.
-    void OpenRecordsetInRun(Recordset& target, const std::string& sql,
-                            std::initializer_list<std::string_view> readColumns);
 
-    // A performance map asks the correction tables at a new key at nearly
-    // every point (the flow ratio follows the unit's flow), and preparing a
-    // new statement costs more than running it. Such a run
-    // (GridRows::KeptWhole) says so here, and its key lookups run one
-    // prepared statement per table and relation with OpenRecordsetKeptAt.
+    // Whether a RunScope that keeps grid rows whole lives. Such a run (a
+    // performance map's) asks the grids and the correction tables at a new
+    // number at nearly every point, and preparing a statement costs more
+    // than running it: its lookups prepare each statement once, with the
+    // number as a parameter, and run it with OpenRecordsetKeptAt.
     bool RunKeepsWholeRows() const { return wholeRowScopes_ > 0; }
     // OpenRecordsetKept for `sql` with its one parameter bound to the text
     // `parameter`.

@@ -74,6 +74,12 @@ inline constexpr const char* kGridRowAtLwt = "select * from [%s] where [LWT]=%f 
 inline constexpr const char* kGridRowsAboveLwt = "select * from [%s] where  [LWT]> %f order by LWT";
 inline constexpr const char* kGridRowsBelowLwt = "select * from [%s] where  [LWT]< %f order by LWT";
 // Table name: the leaving waters of a grid's rows, and its columns.
+// The same with the leaving water as a parameter (see kKeyRowsAtParameter).
+inline constexpr const char* kGridRowAtLwtParameter = "select * from [%s] where [LWT]=+CAST(? AS REAL) ";
+inline constexpr const char* kGridRowsAboveLwtParameter =
+    "select * from [%s] where  [LWT]> +CAST(? AS REAL) order by LWT";
+inline constexpr const char* kGridRowsBelowLwtParameter =
+    "select * from [%s] where  [LWT]< +CAST(? AS REAL) order by LWT";
 inline constexpr const char* kGridLwts = "select [LWT] from [%s] order by LWT";
 inline constexpr const char* kGridColumns = "select * from [%s]";
 

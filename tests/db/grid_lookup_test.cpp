@@ -106,7 +106,8 @@ TEST_F(GridLookupTest, DuplicatedRowIsADataErrorOnlyWhenHitExactly) {
 }
 
 // A map's run keeps each grid row it reads whole and serves the next ambient
-// from it: every kind of point must read in such a run, the first time and
+// from it, and binds the leaving water rather than writing it into the
+// statement: every kind of point must read in such a run, the first time and
 // again, as it reads alone, messages included.
 TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
     struct Point {
@@ -115,9 +116,22 @@ TEST_F(GridLookupTest, ARunReadsEveryPointAsALookupAloneDoes) {
         float lwt;
     };
     const Point points[] = {
-        {kGrid, 35, 5},      {kGrid, 25, 7},   {kGrid, 7.5f, 9},       {kGrid, 30, 7},   {kGrid, 30, 6},
-        {kGrid, 40, 7},      {kGrid, 45, 8},   {kGrid, 20, 7},         {"Twice", 35, 7}, {"Twice", 35, 6},
-        {"Steps", 31, 5.5f}, {"Steps", 35, 4}, {kGrid, 35.000004f, 7},
+        {kGrid, 35, 5},
+        {kGrid, 25, 7},
+        {kGrid, 7.5f, 9},
+        {kGrid, 30, 7},
+        {kGrid, 30, 6},
+        {kGrid, 40, 7},
+        {kGrid, 45, 8},
+        {kGrid, 20, 7},
+        {"Twice", 35, 7},
+        {"Twice", 35, 6},
+        {"Steps", 31, 5.5f},
+        {"Steps", 35, 4},
+        {kGrid, 35.000004f, 7},
+        // Leaving waters the statement's six decimals write as a row's.
+        {kGrid, 35, 7.0000005f},
+        {kGrid, 30, 6.9999995f},
     };
     for (const Point& p : points) {
         const float alone = Lookup(p.table, p.oat, p.lwt);
