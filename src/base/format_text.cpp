@@ -135,8 +135,8 @@ bool AppendGeneral(TextBuffer& text, double value, int precision) {
 
 // The conversions the program's statements and figures use, written with
 // std::to_chars, which gives exactly the text printf gives in the "C"
-// locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%g" and
-// "%.*g" (precision 0 to 17), "%%". False,
+// locale: "%s", "%d", "%lld", "%f" and "%.Nf" (N one digit), "%g", "%.Ng"
+// (N one digit) and "%.*g" (precision 0 to 17), "%%". False,
 // with `text` unfinished, at anything else (flags, widths, other
 // conversions, a value that is not finite, a null text) and for a text too
 // long for the buffer, which printf then writes instead. Statements are built
@@ -149,7 +149,7 @@ bool WriteCommonConversions(TextBuffer& text, const char* format, va_list args) 
         if (!text.append(std::string_view(c, static_cast<size_t>(percent - c)))) return false;
         c = percent + 1;
         int precision = 6;
-        if (c[0] == '.' && c[1] >= '0' && c[1] <= '9' && c[2] == 'f') {
+        if (c[0] == '.' && c[1] >= '0' && c[1] <= '9' && (c[2] == 'f' || c[2] == 'g')) {
             precision = c[1] - '0';
             c += 2;
         } else if (c[0] == '.' && c[1] == '*' && c[2] == 'g') {

@@ -35,7 +35,8 @@ TEST(FormatTextTest, WritesWhatPrintfWritesForEveryRealConversion) {
         values.push_back(std::pow(10.0, exponent(random)) * (i % 3 == 0 ? -1 : 1));
         values.push_back(std::round(values.back() * 1e6) / 1e6 + 5e-7);  // near halfway at six decimals
     }
-    for (const char* format : {"%f", "%.0f", "%.1f", "%.2f", "%.5f", "[LWT]=%f ", "%g", "size %g"}) {
+    for (const char* format : {"%f", "%.0f", "%.1f", "%.2f", "%.5f", "[LWT]=%f ", "%g", "size %g", "%.0g",
+                               "%.1g", "%.6g", "%.9g"}) {
         for (double value : values) {
             ASSERT_EQ(FormatText(format, value), Printf(format, value)) << format << " of " << value;
         }
