@@ -4,6 +4,8 @@
 // unit rows that contradict the module table.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "base/message_sink.h"
 #include "selection/launch_parameters.h"
 #include "selection/page/page_controls.h"
+#include "selection/run_steps.h"
 #include "support/fixture_database.h"
 #include "support/selection_fixture.h"
 
@@ -210,6 +213,24 @@ TEST(RunFailures, PerformanceRatioBeyondTheRangeOfARealKeepsTheList) {
         EXPECT_EQ(run.run(), ListEffect::Kept) << c.message;
         EXPECT_EQ(run.sink().take(), (Messages{{"JVT", c.message}}));
         EXPECT_EQ(run.rows(), run.previousRows()) << c.message;
+    }
+}
+
+// The largest unit the catalogue knows is two modules of 984 kW: a ratio is
+// usable while that unit's 1968 kW scaled by it is still a real, up to the
+// last such ratio itself, and not one real beyond.
+TEST(RunFailures, ARatioIsUsableWhileTheLargestUnitScaledByItIsAReal) {
+    double last = std::numeric_limits<double>::max() / 1968.0;
+    while (!std::isfinite(last * 1968.0)) last = std::nextafter(last, 0.0);
+    while (std::isfinite(std::nextafter(last, INFINITY) * 1968.0)) last = std::nextafter(last, INFINITY);
+    RecordingSink sink(SinkMode::Strict);
+    EXPECT_TRUE(CheckUsableRatios(sink, 35, 7, {1.0, last, -last}));
+    EXPECT_TRUE(sink.take().empty());
+    const double beyond = std::nextafter(last, INFINITY);
+    for (double ratio : {beyond, -beyond, std::nan("")}) {
+        EXPECT_FALSE(CheckUsableRatios(sink, 35, 7, {1.0, ratio})) << ratio;
+        EXPECT_EQ(sink.take(),
+                  (Messages{{"JVT", "No valid performance data at ambient 35.0 °C, leaving water 7.00 °C"}}));
     }
 }
 
