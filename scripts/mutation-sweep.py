@@ -380,7 +380,8 @@ def all_mutants(repo_root):
 
 def read_equivalents(path):
     """Blocks of 'file:', 'line:', 'change:' and 'why:' (the reason may go on
-    over indented lines), separated by blank lines; '#' starts a comment line."""
+    over indented lines), and 'occurrence:' where the line holds the changed
+    token more than once, separated by blank lines; '#' starts a comment line."""
     entries = []
     if not path.exists():
         return entries
@@ -413,6 +414,7 @@ def equivalence_reason(mutant, entries):
             entry["file"] == mutant.file
             and entry["line"] == mutant.line_text.strip()
             and entry["change"] == mutant.change
+            and entry.get("occurrence", str(mutant.occurrence)) == str(mutant.occurrence)
         ):
             return entry["why"]
     return None

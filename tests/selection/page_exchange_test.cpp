@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "selection/page/page_controls.h"
+#include "selection/page/page_edits.h"
 #include "selection/page/selection_page.h"
 #include "support/recording_sink.h"
 
@@ -128,6 +131,41 @@ TEST(PageExchange, WriteShowsRealsWithSixSignificantDigits) {
     EXPECT_EQ(page.editText(kCoolingAmbientEdit), "1.23457e+06");
     EXPECT_EQ(page.editText(kCoolingInletEdit), "1.23457e-05");
     EXPECT_EQ(page.editText(kAltitudeEdit), "0");
+}
+
+// A radio field is the index of the checked radio of its group. An index
+// that names no radio leaves the whole group unchecked, and a group with
+// none checked reads as -1; the first and the last radio read back as
+// themselves.
+TEST(PageExchange, ARadioGroupWithNoneCheckedReadsAsMinusOne) {
+    struct RadioField {
+        std::int32_t SelectionConditions::*field;
+        int firstRadio;
+        int radios;
+    };
+    const RadioField fields[] = {
+        {&SelectionConditions::unitType, kChillersRadio, 2},
+        {&SelectionConditions::refrigerant, kR22Radio, 3},
+        {&SelectionConditions::version, kStandardVersionRadio, 3},
+        {&SelectionConditions::recoveryMode, kRecoveryNoneRadio, 3},
+        {&SelectionConditions::compressorType, kCentrifugalRadio, 2},
+        {&SelectionConditions::partLoadStandard, kAhriRadio, 2},
+    };
+    for (const RadioField& f : fields) {
+        for (int index : {-1, 0, f.radios - 1, f.radios}) {
+            SCOPED_TRACE(testing::Message() << "radio " << f.firstRadio << ", index " << index);
+            test::RecordingSink sink{test::SinkMode::Strict};
+            SelectionPage page(DecodeLaunchText(""), sink);
+            page.conditions().*f.field = index;
+            page.writeControls();
+            const auto group = RadioGroupOf(f.firstRadio);
+            ASSERT_EQ(group.size(), static_cast<std::size_t>(f.radios));
+            for (int i = 0; i < f.radios; ++i) EXPECT_EQ(page.isChecked(group[i]), i == index) << i;
+            page.conditions().*f.field = 7;
+            EXPECT_TRUE(page.readControls());
+            EXPECT_EQ(page.conditions().*f.field, index >= 0 && index < f.radios ? index : -1);
+        }
+    }
 }
 
 // The radio groups of the compressor type and the standard are read after
