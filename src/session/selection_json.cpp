@@ -32,27 +32,31 @@ void AppendWellFormed(std::string& json, std::string_view run) {
     }
 }
 
-void WriteInline(std::ostream& out, const Json& value) {
+// The document is laid out in a string and written in one piece: a map's
+// JSON is some ten thousand small pieces, each a call into the stream.
+void AppendInline(std::string& out, const Json& value) {
     if (value.is_string()) {
-        out << JsonString(value.get_ref<const std::string&>());
+        out += JsonString(value.get_ref<const std::string&>());
     } else if (value.is_object()) {
-        out << '{';
+        out += '{';
         bool first = true;
         for (const auto& [key, member] : value.items()) {
-            out << (first ? "" : ", ") << JsonString(key) << ": ";
-            WriteInline(out, member);
+            out += first ? "" : ", ";
+            out += JsonString(key);
+            out += ": ";
+            AppendInline(out, member);
             first = false;
         }
-        out << '}';
+        out += '}';
     } else if (value.is_array()) {
-        out << '[';
+        out += '[';
         for (std::size_t i = 0; i < value.size(); ++i) {
-            if (i > 0) out << ", ";
-            WriteInline(out, value[i]);
+            if (i > 0) out += ", ";
+            AppendInline(out, value[i]);
         }
-        out << ']';
+        out += ']';
     } else {
-        out << value.dump();
+        out += value.dump();
     }
 }
 
@@ -61,25 +65,33 @@ bool HoldsStructures(const Json& array) {
            std::all_of(array.begin(), array.end(), [](const Json& e) { return e.is_structured(); });
 }
 
-}  // namespace
-
-void WriteJsonObject(std::ostream& out, const Json& object) {
-    out << "{\n";
+void AppendObject(std::string& out, const Json& object) {
+    out += "{\n";
     bool first = true;
     for (const auto& [key, member] : object.items()) {
-        out << (first ? "  " : ",\n  ") << JsonString(key) << ": ";
+        out += first ? "  " : ",\n  ";
+        out += JsonString(key);
+        out += ": ";
         first = false;
         if (member.is_array() && HoldsStructures(member)) {
             for (std::size_t i = 0; i < member.size(); ++i) {
-                out << (i == 0 ? "[\n    " : ",\n    ");
-                WriteInline(out, member[i]);
+                out += i == 0 ? "[\n    " : ",\n    ";
+                AppendInline(out, member[i]);
             }
-            out << "\n  ]";
+            out += "\n  ]";
         } else {
-            WriteInline(out, member);
+            AppendInline(out, member);
         }
     }
-    out << "\n}";
+    out += "\n}";
+}
+
+}  // namespace
+
+void WriteJsonObject(std::ostream& out, const Json& object) {
+    std::string text;
+    AppendObject(text, object);
+    out << text;
 }
 
 Json ConditionsJson(const SelectionConditions& c) {
@@ -258,20 +270,22 @@ Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Mes
 }
 
 void WriteJson(std::ostream& out, const Json& document) {
+    std::string text;
     if (document.is_array() && HoldsStructures(document)) {
-        out << '[';
+        text += '[';
         for (std::size_t i = 0; i < document.size(); ++i) {
-            out << (i == 0 ? "\n" : ",\n");
-            WriteJsonObject(out, document[i]);
+            text += i == 0 ? "\n" : ",\n";
+            AppendObject(text, document[i]);
         }
-        out << "\n]\n";
+        text += "\n]\n";
     } else if (document.is_object() && !document.empty()) {
-        WriteJsonObject(out, document);
-        out << '\n';
+        AppendObject(text, document);
+        text += '\n';
     } else {
-        WriteInline(out, document);
-        out << '\n';
+        AppendInline(text, document);
+        text += '\n';
     }
+    out << text;
 }
 
 PageOptions RequestFromJson(const Json& request) {
