@@ -30,12 +30,6 @@ namespace {
 
 constexpr const char* kJson = "application/json";
 
-std::string JsonText(const Json& document) {
-    std::ostringstream out;
-    WriteJson(out, document);
-    return out.str();
-}
-
 ServiceAnswer JsonAnswer(int status, const Json& document) { return {status, kJson, JsonText(document), {}}; }
 
 PageOptions WorkerOptions(const std::string& databasePath) {

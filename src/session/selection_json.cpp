@@ -269,7 +269,9 @@ Json SelectionMembers(SelectionPage& page, const std::vector<CollectingSink::Mes
     };
 }
 
-void WriteJson(std::ostream& out, const Json& document) {
+void WriteJson(std::ostream& out, const Json& document) { out << JsonText(document); }
+
+std::string JsonText(const Json& document) {
     std::string text;
     if (document.is_array() && HoldsStructures(document)) {
         text += '[';
@@ -285,7 +287,7 @@ void WriteJson(std::ostream& out, const Json& document) {
         AppendInline(text, document);
         text += '\n';
     }
-    out << text;
+    return text;
 }
 
 PageOptions RequestFromJson(const Json& request) {

@@ -66,6 +66,8 @@ Json MessagesJson(const std::vector<CollectingSink::Message>& messages);
 // array at the top holds such objects, one after another. Ends with a line
 // end.
 void WriteJson(std::ostream& out, const Json& document);
+// The text WriteJson writes.
+std::string JsonText(const Json& document);
 // An object of the top level alone, without the line end after it: for a
 // document written one object at a time.
 void WriteJsonObject(std::ostream& out, const Json& object);
