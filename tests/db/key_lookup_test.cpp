@@ -109,23 +109,24 @@ TEST_F(KeyLookupTest, WalkOfTheCurrentRecordsetSurvivesLookups) {
     EXPECT_TRUE(sink_.take().empty());
 }
 
-// The statements every connection opened while it lives sends to the engine.
-class StatementCount {
+// The statements every connection opened while it lives sends to the
+// engine, by their text as prepared.
+class StatementTexts {
 public:
-    StatementCount() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
-    ~StatementCount() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
-    StatementCount(const StatementCount&) = delete;
-    StatementCount& operator=(const StatementCount&) = delete;
+    StatementTexts() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    ~StatementTexts() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
+    StatementTexts(const StatementTexts&) = delete;
+    StatementTexts& operator=(const StatementTexts&) = delete;
 
-    static inline int count = 0;
+    static inline std::vector<std::string> texts;
 
 private:
-    static int CountStatement(unsigned, void*, void*, void*) {
-        ++count;
+    static int Record(unsigned, void*, void* statement, void*) {
+        texts.emplace_back(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
         return 0;
     }
     static int TraceEveryConnection(sqlite3* db, char**, const void*) {
-        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, CountStatement, nullptr);
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, Record, nullptr);
         return SQLITE_OK;
     }
 };
@@ -134,7 +135,7 @@ private:
 // quantities: each table is asked once per key, each keeps its own rows, and
 // a statement that fails is never kept, so it says so every time.
 TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
-    const StatementCount statements;
+    const StatementTexts statements;
     OpenedFixture opened(kCorrections);
     PerformanceDatabase& db = opened.db;
     auto read = [&db](const char* table, const char* key, float x, const char* column) {
@@ -142,18 +143,18 @@ TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
     };
     {
         const PerformanceDatabase::RunScope run(db);
-        StatementCount::count = 0;
+        StatementTexts::texts.clear();
         EXPECT_EQ(read("High", "Highth", 500, "Capacity"), 0.98);
         EXPECT_EQ(read("High", "Highth", 500, "PowerC"), 1.01);
         EXPECT_EQ(read("Fluid", "Concertration", 500, "Capacity"), 0.5);
         EXPECT_EQ(read("High", "Highth", 1000, "Capacity"), 0.955);
         EXPECT_EQ(read("Fluid", "Concertration", 500, "Capacity"), 0.5);
         EXPECT_EQ(read("High", "Highth", 500, "PowerC"), 1.01);
-        EXPECT_EQ(StatementCount::count, 3);
+        EXPECT_EQ(StatementTexts::texts.size(), 3u);
         // Between two keys: the key itself, the rows above and below.
         EXPECT_DOUBLE_EQ(read("High", "Highth", 250, "Capacity"), 0.99);
         EXPECT_DOUBLE_EQ(read("High", "Highth", 250, "PowerC"), 1.005);
-        EXPECT_EQ(StatementCount::count, 6);
+        EXPECT_EQ(StatementTexts::texts.size(), 6u);
 
         EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
         EXPECT_THROW(read("Dirt", "Dirt", 0.0f, "Capacity"), DatabaseError);
@@ -161,9 +162,9 @@ TEST(KeyLookupWithinARun, EachTableIsAskedOncePerKeyAndKeepsItsOwnRows) {
                   (Messages{{"JVT", "no such table: Dirt"}, {"JVT", "no such table: Dirt"}}));
     }
     // The next run asks again.
-    StatementCount::count = 0;
+    StatementTexts::texts.clear();
     EXPECT_EQ(read("High", "Highth", 500, "Capacity"), 0.98);
-    EXPECT_EQ(StatementCount::count, 1);
+    EXPECT_EQ(StatementTexts::texts.size(), 1u);
 }
 
 // A run keeps a table's rows under the relation, the table's and the key
@@ -174,7 +175,7 @@ TEST(KeyLookupWithinARun, KeepsTheRowsOfNamesThatFillTheRoomAndNoLonger) {
     const std::string key = "Highth";
     struct Case {
         size_t namesLength;  // table and key column together
-        int statements;      // for two reads at the same key
+        size_t statements;   // for two reads at the same key
     };
     const std::vector<Case> cases = {{88, 1}, {89, 1}, {90, 2}};
     std::string sql;
@@ -183,16 +184,16 @@ TEST(KeyLookupWithinARun, KeepsTheRowsOfNamesThatFillTheRoomAndNoLonger) {
         sql += "create table " + table + "(Highth REAL, Capacity REAL, PowerC REAL);";
         sql += "insert into " + table + " values (0, 1.0, 1.0), (500, 0.98, 1.01);";
     }
-    const StatementCount statements;
+    const StatementTexts statements;
     OpenedFixture opened(sql);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.namesLength);
         const std::string table(c.namesLength - key.size(), 'T');
         const PerformanceDatabase::RunScope run(opened.db);
-        StatementCount::count = 0;
+        StatementTexts::texts.clear();
         EXPECT_EQ(LookupByKey(opened.db, 500, "Capacity", table, key), 0.98);
         EXPECT_EQ(LookupByKey(opened.db, 500, "PowerC", table, key), 1.01);
-        EXPECT_EQ(StatementCount::count, c.statements);
+        EXPECT_EQ(StatementTexts::texts.size(), c.statements);
     }
 }
 
@@ -224,27 +225,6 @@ LookupOutcome Outcome(OpenedFixture& opened, const char* table, const char* key,
     outcome.messages = opened.sink.take();
     return outcome;
 }
-
-// The statement texts every connection opened while it lives prepares.
-class StatementTexts {
-public:
-    StatementTexts() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
-    ~StatementTexts() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection)); }
-    StatementTexts(const StatementTexts&) = delete;
-    StatementTexts& operator=(const StatementTexts&) = delete;
-
-    static inline std::vector<std::string> texts;
-
-private:
-    static int Record(unsigned, void*, void* statement, void*) {
-        texts.emplace_back(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
-        return 0;
-    }
-    static int TraceEveryConnection(sqlite3* db, char**, const void*) {
-        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, Record, nullptr);
-        return SQLITE_OK;
-    }
-};
 
 // A map's run asks the tables at a new key nearly every point and binds the
 // key instead of writing it into the statement. Every key must read there,
