@@ -128,7 +128,7 @@ void SelectionPage::writeRealEdit(int controlId, float value) {
     if (shown.writtenFrom &&
         std::bit_cast<std::uint32_t>(*shown.writtenFrom) == std::bit_cast<std::uint32_t>(value))
         return;
-    storeEditText(controlId, RealEditText(value)).writtenFrom = value;
+    storeEditText(controlId, RealEditText(value), value);
 }
 
 void SelectionPage::writeControls() {

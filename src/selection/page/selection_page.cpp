@@ -96,12 +96,13 @@ void SelectionPage::notifyChanged(int controlId) {
     observers_.notify(&PageObserver::controlChanged, controlId);
 }
 
-SelectionPage::EditField& SelectionPage::storeEditText(int controlId, const std::string& text) {
+void SelectionPage::storeEditText(int controlId, const std::string& text, std::optional<float> writtenFrom) {
     EditField& field = editTexts_[controlId];
-    if (field.text == text) return field;
-    field = EditField{text, std::nullopt, std::nullopt};
-    notifyChanged(controlId);
-    return field;
+    const bool changed = field.text != text;
+    if (changed) field = EditField{text, std::nullopt, std::nullopt};
+    if (writtenFrom) field.writtenFrom = writtenFrom;
+    // The field is whole before anyone hears of it.
+    if (changed) notifyChanged(controlId);
 }
 
 bool SelectionPage::isEnabled(int controlId) const { return !disabled_.contains(controlId); }

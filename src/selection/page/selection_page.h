@@ -133,7 +133,9 @@ private:
         std::optional<float> readAs;
         std::optional<float> writtenFrom;
     };
-    EditField& storeEditText(int controlId, const std::string& text);
+    // `writtenFrom`: the number `text` was written from, when it was.
+    void storeEditText(int controlId, const std::string& text,
+                       std::optional<float> writtenFrom = std::nullopt);
     std::optional<float> readRealEdit(int controlId);
     void writeRealEdit(int controlId, float value);
     void notifyChanged(int controlId);
