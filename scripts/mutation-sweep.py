@@ -543,17 +543,17 @@ def run_mutant(mutant, source, build, patterns, timeout, log):
     status, killer = "survived", None
     try:
         path.write_bytes("\n".join(lines).encode("utf-8"))
-        groups = [g for g in FOLDER_TESTS[mutant.folder] if g in patterns]
-        # One build step for every program the mutant may meet: the shared
-        # lock is taken once.
-        if not build_targets(build, [t for g in groups for t in TEST_GROUPS[g]], log):
-            status = "stillborn"
-        else:
-            for group in groups:
-                killer = run_group(build, patterns[group], timeout, log)
-                if killer:
-                    status = "killed"
-                    break
+        # Each group's programs are built when its turn comes: a mutant of a
+        # header that the first group kills spares compiling everything else
+        # that includes the header.
+        for group in [g for g in FOLDER_TESTS[mutant.folder] if g in patterns]:
+            if not build_targets(build, TEST_GROUPS[group], log):
+                status = "stillborn"
+                break
+            killer = run_group(build, patterns[group], timeout, log)
+            if killer:
+                status = "killed"
+                break
     finally:
         path.write_bytes(original)
     return status, killer, time.monotonic() - start
