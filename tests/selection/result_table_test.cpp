@@ -49,12 +49,21 @@ TEST(ResultTable, RowsOwnTheirRecordsThroughColumn20) {
     EXPECT_EQ(table.cell(0, column::kRecordId), "3");
 }
 
+// Ids are hexadecimal, the digits up to "f" and no further: the record
+// after "f" is "10", and a "g" names none.
 TEST(ResultTable, IdsAreLowerCaseHex) {
     ResultTable table;
-    for (int i = 0; i < 11; ++i) AddRow(table, i, "QHK" + std::to_string(i));
+    for (int i = 0; i < 17; ++i) AddRow(table, i, "QHK" + std::to_string(i));
     EXPECT_EQ(table.cell(9, column::kRecordId), "a");
     EXPECT_EQ(table.recordOfRow(9)->modelName, "QHK9");
+    EXPECT_EQ(table.cell(14, column::kRecordId), "f");
+    EXPECT_EQ(table.recordOfRow(14)->modelName, "QHK14");
+    EXPECT_EQ(table.cell(15, column::kRecordId), "10");
+    EXPECT_EQ(table.recordOfRow(15)->modelName, "QHK15");
+    table.setCell(16, column::kRecordId, "g");
+    EXPECT_EQ(table.recordOfRow(16), nullptr);
     EXPECT_EQ(ResultTable::RecordIdText(0xBEEF), "beef");
+    EXPECT_EQ(ResultTable::RecordIdText(0xFFFFFFFF), "ffffffff");
 }
 
 TEST(ResultTable, Column20ThatNamesNoRecordGivesNone) {
