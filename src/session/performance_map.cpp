@@ -166,9 +166,9 @@ private:
     std::vector<MapPoint> mapCircuit(const CircuitControls& controls, const std::optional<MapRange>& ambients,
                                      const std::optional<MapRange>& outlets,
                                      const std::vector<GridAxes>& grids);
-    // The point `options` make on a copy of `fixedPage`, with the messages
-    // the fixed inputs gave.
-    MapPoint evaluate(const SelectionPage& fixedPage, const CollectingSink& fixedMessages,
+    // The point `options` make on a copy of `typedPage`, whose inputs so far
+    // gave `typedMessages`.
+    MapPoint evaluate(const SelectionPage& typedPage, const CollectingSink& typedMessages,
                       const PageOptions& options, bool heating);
     bool validated(SelectionPage& page);
     const GridAxes* gridMissing(const SelectionConditions& conditions) const;
@@ -269,28 +269,38 @@ std::vector<MapPoint> UnitMapper::mapCircuit(const CircuitControls& controls,
                                       : static_cast<double>(duty_.coolingInletTemp) - duty_.coolingOutletTemp;
 
     // The inputs the page takes before the circuit's ambient are the same at
-    // every point: typed once, on a page each point starts from. The ambient
-    // comes before the inlet and the outlet in either circuit.
+    // every point: typed once. The ambient comes next, then the inlet and the
+    // outlet, in either circuit: each ambient is typed once, on a copy, and
+    // each point of it types the rest on a copy of that.
     const auto [fixed, moving] = SplitPageOptionsAt(request_.duty, controls.ambient);
+    const PageOptions afterAmbient = SplitPageOptionsAt(moving, controls.inlet).second;
     CollectingSink fixedMessages;
     SelectionPage fixedPage(launch_, fixedMessages);
     ApplyPageOptions(fixedPage, fixed);
 
+    std::vector<MapPoint> grid(outletValues.size() * ambientValues.size());
+    for (std::size_t a = 0; a < ambientValues.size(); ++a) {
+        CollectingSink ambientMessages = fixedMessages;
+        SelectionPage ambientPage(fixedPage, ambientMessages);
+        PageOptions ambientOption;
+        ambientOption.values[controls.ambient] = EditText(ambientValues[a]);
+        ApplyPageOptions(ambientPage, ambientOption);
+        for (std::size_t o = 0; o < outletValues.size(); ++o) {
+            PageOptions options = afterAmbient;
+            options.values[controls.outlet] = EditText(outletValues[o]);
+            if (!flowEntered) options.values[controls.inlet] = EditText(outletValues[o] + difference);
+            grid[o * ambientValues.size() + a] = evaluate(ambientPage, ambientMessages, options, heating);
+        }
+    }
+
+    // Leaving water by leaving water; two range values the page holds alike
+    // are one point.
     std::vector<MapPoint> points;
-    points.reserve(outletValues.size() * ambientValues.size());
+    points.reserve(grid.size());
     std::set<std::pair<float, float>> seen;
-    for (double outlet : outletValues) {
-        for (double ambient : ambientValues) {
-            PageOptions options = moving;
-            options.values[controls.ambient] = EditText(ambient);
-            options.values[controls.outlet] = EditText(outlet);
-            if (!flowEntered) options.values[controls.inlet] = EditText(outlet + difference);
-            MapPoint point = evaluate(fixedPage, fixedMessages, options, heating);
-            // Two range values the page holds alike are one point.
-            if (seen.insert({static_cast<float>(point.leavingWater), static_cast<float>(point.ambient)})
-                    .second) {
-                points.push_back(std::move(point));
-            }
+    for (MapPoint& point : grid) {
+        if (seen.insert({static_cast<float>(point.leavingWater), static_cast<float>(point.ambient)}).second) {
+            points.push_back(std::move(point));
         }
     }
     return points;
@@ -338,10 +348,10 @@ bool UnitMapper::ratiosMissing(const SelectionConditions& c, const CorrectionRes
     return false;
 }
 
-MapPoint UnitMapper::evaluate(const SelectionPage& fixedPage, const CollectingSink& fixedMessages,
+MapPoint UnitMapper::evaluate(const SelectionPage& typedPage, const CollectingSink& typedMessages,
                               const PageOptions& options, bool heating) {
-    CollectingSink messages = fixedMessages;
-    SelectionPage page(fixedPage, messages);
+    CollectingSink messages = typedMessages;
+    SelectionPage page(typedPage, messages);
     ApplyPageOptions(page, options);
     MapPoint point;
     const bool readable = page.readControls();
