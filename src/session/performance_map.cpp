@@ -269,11 +269,11 @@ std::vector<MapPoint> UnitMapper::mapCircuit(const CircuitControls& controls,
                                       : static_cast<double>(duty_.coolingInletTemp) - duty_.coolingOutletTemp;
 
     // The inputs the page takes before the circuit's ambient are the same at
-    // every point: typed once. The ambient comes next, then the inlet and the
-    // outlet, in either circuit: each ambient is typed once, on a copy, and
-    // each point of it types the rest on a copy of that.
+    // every point: typed once. Each ambient, with what the page takes before
+    // the inlet, is typed once on a copy of that page, and each of its points
+    // types the rest, the inlet and the outlet among them, on a copy of this.
     const auto [fixed, moving] = SplitPageOptionsAt(request_.duty, controls.ambient);
-    const PageOptions afterAmbient = SplitPageOptionsAt(moving, controls.inlet).second;
+    const auto [uptoInlet, fromInlet] = SplitPageOptionsAt(moving, controls.inlet);
     CollectingSink fixedMessages;
     SelectionPage fixedPage(launch_, fixedMessages);
     ApplyPageOptions(fixedPage, fixed);
@@ -282,11 +282,11 @@ std::vector<MapPoint> UnitMapper::mapCircuit(const CircuitControls& controls,
     for (std::size_t a = 0; a < ambientValues.size(); ++a) {
         CollectingSink ambientMessages = fixedMessages;
         SelectionPage ambientPage(fixedPage, ambientMessages);
-        PageOptions ambientOption;
-        ambientOption.values[controls.ambient] = EditText(ambientValues[a]);
-        ApplyPageOptions(ambientPage, ambientOption);
+        PageOptions ambientOptions = uptoInlet;
+        ambientOptions.values[controls.ambient] = EditText(ambientValues[a]);
+        ApplyPageOptions(ambientPage, ambientOptions);
         for (std::size_t o = 0; o < outletValues.size(); ++o) {
-            PageOptions options = afterAmbient;
+            PageOptions options = fromInlet;
             options.values[controls.outlet] = EditText(outletValues[o]);
             if (!flowEntered) options.values[controls.inlet] = EditText(outletValues[o] + difference);
             grid[o * ambientValues.size() + a] = evaluate(ambientPage, ambientMessages, options, heating);
