@@ -111,50 +111,6 @@ TEST(PageExchange, NumbersMayHaveSignsExponentsAndSurroundingBlanks) {
     }
 }
 
-// A new page shows every field's default, and reads them back as the record
-// it started from.
-TEST(PageExchange, ANewPageShowsTheDefaultOfEveryField) {
-    struct Shown {
-        int edit;
-        const char* text;
-    };
-    const Shown defaults[] = {
-        {kCoolingCapacityEdit, "500"},   {kHeatingCapacityEdit, "500"},
-        {kToleranceEdit, "15"},          {kGlycolEdit, "0"},
-        {kFoulingEdit, "0.018"},         {kAltitudeEdit, "0"},
-        {kCoolingAmbientEdit, "35"},     {kCoolingInletEdit, "12"},
-        {kCoolingOutletEdit, "7"},       {kCoolingFlowEdit, "22.07"},
-        {kHeatingAmbientEdit, "7"},      {kHeatingInletEdit, "40"},
-        {kHeatingOutletEdit, "45"},      {kHeatingFlowEdit, "22.07"},
-        {kRecoveryInletEdit, "50"},      {kRecoveryOutletEdit, "55"},
-        {kRecoveryFoulingEdit, "0.018"},
-    };
-    test::RecordingSink sink{test::SinkMode::Strict};
-    SelectionPage page(DecodeLaunchText(""), sink);
-    for (const Shown& shown : defaults) EXPECT_EQ(page.editText(shown.edit), shown.text) << shown.edit;
-    for (int radio : {kCentrifugalRadio, kChillersRadio, kR134aRadio, kStandardVersionRadio,
-                      kRecoveryNoneRadio, kAhriRadio}) {
-        EXPECT_TRUE(page.isChecked(radio)) << radio;
-    }
-    EXPECT_FALSE(page.fluidListShowsGlycol());
-
-    const SelectionConditions before = page.conditions();
-    ASSERT_TRUE(page.readControls());
-    const SelectionConditions& read = page.conditions();
-    EXPECT_EQ(read.compressorType, 0);
-    EXPECT_EQ(read.unitType, 0);
-    EXPECT_EQ(read.refrigerant, 2);
-    EXPECT_EQ(read.version, 0);
-    EXPECT_EQ(read.recoveryMode, 0);
-    EXPECT_EQ(read.partLoadStandard, 0);
-    EXPECT_FALSE(read.fluidIsGlycol);
-    EXPECT_FALSE(read.coolingFlowEntered);
-    EXPECT_FALSE(read.heatingFlowEntered);
-    EXPECT_EQ(read.recoveryInletTemp, before.recoveryInletTemp);
-    EXPECT_EQ(read.recoveryFoulingFactor, before.recoveryFoulingFactor);
-    EXPECT_EQ(read.heatingWaterFlow, before.heatingWaterFlow);
-}
-
 TEST(PageExchange, WriteShowsRealsWithSixSignificantDigits) {
     test::RecordingSink sink{test::SinkMode::Strict};
     SelectionPage page(DecodeLaunchText(""), sink);
