@@ -4,6 +4,24 @@
 namespace keld {
 namespace {
 
+// What a point's evaluation did not come to is null, as its CSV cell is
+// empty: the envelope stops it before the water side, the flow before the
+// pressure drop and the rating.
+Json PointFigures(const std::string& model, const MapPoint& point) {
+    Json figures = FiguresJson(model, point.figures);
+    if (point.status == MapStatus::Envelope) {
+        for (const char* key : {"waterFlow_Ls", "inletTemp_C", "heatingWaterFlow_Ls", "heatingInletTemp_C",
+                                "permittedFlowMin_Ls", "permittedFlowMax_Ls"}) {
+            if (figures.contains(key)) figures[key] = nullptr;
+        }
+    }
+    if (point.status != MapStatus::Ok) {
+        for (const char* key : {"ratedCapacity_kW", "ratedPower_kW", "pressureDrop_kPa"})
+            figures[key] = nullptr;
+    }
+    return figures;
+}
+
 Json PointJson(const std::string& model, const MapPoint& point, bool heating) {
     const UnitPerformance& f = point.figures;
     const bool hasFigures = point.status == MapStatus::Ok || point.status == MapStatus::Envelope ||
@@ -16,7 +34,7 @@ Json PointJson(const std::string& model, const MapPoint& point, bool heating) {
         {"status", MapStatusName(point.status)},
         {"reason", point.reason.empty() ? Json(nullptr) : Json(point.reason)},
         {"efficiency", hasFigures ? JsonNumber(efficiency) : Json(nullptr)},
-        {"figures", hasFigures ? FiguresJson(model, f) : Json(nullptr)},
+        {"figures", hasFigures ? PointFigures(model, point) : Json(nullptr)},
     };
 }
 
