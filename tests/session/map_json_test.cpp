@@ -71,5 +71,21 @@ TEST(MapJson, AFigureThePointsEvaluationDidNotComeToIsNull) {
     }
 }
 
+// Efficiency is capacity over power; a point without power has 0, not the
+// quotient of a division by zero.
+TEST(MapJson, EfficiencyIsCapacityOverPowerAndZeroWithoutPower) {
+    struct Case {
+        double power;
+        double efficiency;
+    };
+    for (const Case c : {Case{148.7, 402 / 148.7}, Case{0, 0}}) {
+        UnitPerformance figures = EveryFigureSet();
+        figures.coolingPower = c.power;
+        PerformanceMap map{"QHK125GP5-LQE", Series::Qhk, {}, {}, {}};
+        map.cooling.push_back(MapPoint{35, 7, MapStatus::Ok, "", figures});
+        EXPECT_EQ(MapJson(map)["cooling"][0]["efficiency"], Json(c.efficiency)) << c.power;
+    }
+}
+
 }  // namespace
 }  // namespace keld
