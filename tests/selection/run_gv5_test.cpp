@@ -260,7 +260,16 @@ TEST(Gv5Run, RecordKeepsTheGlycolRun) {
     EXPECT_EQ(record->glycolPercent, 20);
     EXPECT_EQ(record->isWater, 0);
     EXPECT_EQ(record->coolingCapacityRequired, 1550);
-    EXPECT_EQ(record->heatingAmbientTemp, 0.0);  // a chiller run leaves the heating side
+    // A chiller run stores no heating side, so marking its row puts zeros there.
+    EXPECT_EQ(record->heatingAmbientTemp, 0.0);
+    EXPECT_EQ(record->heatingOutletTemp, 0.0);
+    EXPECT_EQ(record->heatingInletTemp, 0.0);
+    EXPECT_EQ(record->heatingWaterFlow, 0.0);
+    run.page().results().markRow(0);
+    run.page().RestoreInputsFromRow();
+    for (int id : {kHeatingAmbientEdit, kHeatingOutletEdit, kHeatingInletEdit}) {
+        EXPECT_EQ(run.page().editText(id), "0") << id;
+    }
 }
 
 // A chiller on water at 4 °C leaving water and above stays on water.
