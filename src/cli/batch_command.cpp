@@ -10,16 +10,17 @@
 #include <optional>
 #include <set>
 
+#include "base/module_directory.h"
 #include "cli/datasheet_file_name.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/output_guard.h"
 #include "cli/progress_line.h"
 #include "cli/results_output.h"
 #include "cli/schedule_duty.h"
 #include "cli/schedule_reader.h"
 #include "cli/schedule_results.h"
 #include "reports/pdflib_staged_file.h"
+#include "session/output_guard.h"
 #include "session/selection_session.h"
 #include "session/usage_error.h"
 
@@ -263,7 +264,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         }
     }
     if (options.out) {
-        std::vector<InputFile> inputs = ProgramFiles(session.databasePath());
+        std::vector<InputFile> inputs = ProgramFiles(session.databasePath(), ModuleDirectory());
         inputs.push_back({options.schedule, "the schedule being run"});
         if (const std::string refusal = OutputOverAnInput(*options.out, inputs); !refusal.empty()) {
             std::cerr << "keld-cli: will not write the results to " << *options.out << ": " << refusal

@@ -5,10 +5,11 @@
 #include <optional>
 #include <utility>
 
+#include "base/module_directory.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
 #include "cli/listed_datasheet.h"
-#include "cli/output_guard.h"
+#include "session/output_guard.h"
 #include "session/selection_json.h"
 #include "session/selection_session.h"
 #include "session/usage_error.h"
@@ -77,7 +78,8 @@ void WriteJson(std::ostream& out, const DatasheetOptions& options, const Datashe
 int RunDatasheetCommand(const std::vector<std::string>& args) {
     const DatasheetOptions options = ParseOptions(args);
     SelectionSession session(options.page);
-    if (const std::string refusal = OutputOverAnInput(options.out, ProgramFiles(session.databasePath()));
+    if (const std::string refusal =
+            OutputOverAnInput(options.out, ProgramFiles(session.databasePath(), ModuleDirectory()));
         !refusal.empty()) {
         std::cerr << "keld-cli: will not write the datasheet to " << options.out << ": " << refusal << '\n';
         return kExitFailed;

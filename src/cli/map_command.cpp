@@ -3,12 +3,13 @@
 
 #include <iostream>
 
+#include "base/module_directory.h"
 #include "cli/error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/output_guard.h"
 #include "cli/results_output.h"
 #include "db/database_error.h"
 #include "session/map_energy_model.h"
+#include "session/output_guard.h"
 #include "session/performance_map.h"
 #include "session/performance_map_csv.h"
 #include "session/performance_map_json.h"
@@ -79,7 +80,8 @@ int RunMapCommand(const std::vector<std::string>& args) {
 
     SelectionSession session(request.duty);
     if (energyPlus) {
-        if (const std::string refusal = OutputOverAnInput(*energyPlus, ProgramFiles(session.databasePath()));
+        if (const std::string refusal =
+                OutputOverAnInput(*energyPlus, ProgramFiles(session.databasePath(), ModuleDirectory()));
             !refusal.empty()) {
             std::cerr << "keld-cli: will not write the energy model to " << *energyPlus << ": " << refusal
                       << '\n';

@@ -28,9 +28,16 @@ QString JoinRow(const QStringList& cells) {
 }  // namespace
 
 OpenWindow::OpenWindow(const char* launchText)
-    : session(DecodeLaunchText(launchText), messages, KELD_SAMPLE_DATABASE),
-      window(session, dialogs, KELD_BUILD_DIR, core) {
-    if (!session.openDatabase()) qFatal("the sample database %s does not open", KELD_SAMPLE_DATABASE);
+    : OpenWindow(launchText, KELD_SAMPLE_DATABASE, KELD_BUILD_DIR) {}
+
+OpenWindow::OpenWindow(const std::string& databasePath, const std::string& moduleDirectory)
+    : OpenWindow("", databasePath, moduleDirectory) {}
+
+OpenWindow::OpenWindow(const char* launchText, const std::string& databasePath,
+                       const std::string& moduleDirectory)
+    : session(DecodeLaunchText(launchText), messages, databasePath),
+      window(session, dialogs, moduleDirectory, core) {
+    if (!session.openDatabase()) qFatal("the database %s does not open", databasePath.c_str());
     dialogs.expectedOwner = &window;
     messages.setOwner(&window);
     window.show();

@@ -20,6 +20,9 @@ namespace keld::test {
 // Its calls into the core go through `core`, which breaks only when told.
 struct OpenWindow {
     explicit OpenWindow(const char* launchText = "");
+    // Over the database at `databasePath`, with the datasheet's pictures in
+    // `moduleDirectory`.
+    OpenWindow(const std::string& databasePath, const std::string& moduleDirectory);
 
     QAbstractButton* headerButton(int controlId) const;
     QLineEdit* edit(int controlId) const;
@@ -35,6 +38,9 @@ struct OpenWindow {
     SelectionSession session;
     FailingCore core{messages};
     ui::CJVTDlg window;
+
+private:
+    OpenWindow(const char* launchText, const std::string& databasePath, const std::string& moduleDirectory);
 };
 
 // Where a test saves a picture for people to look at: `name` in the build

@@ -7,6 +7,9 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "support/pdf_tools.h"
 #include "ui/main_window/main_window_template.h"
@@ -40,6 +43,11 @@ void CalcAndClickRow(OpenWindow& open, int row) {
     const QRect cell = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     open.dialogs.shown.clear();
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 int FilesIn(const std::filesystem::path& folder) {
@@ -126,6 +134,53 @@ private Q_SLOTS:
         QCOMPARE(open.dialogs.shown, shown);
         QVERIFY(open.dialogs.ownersRight);
         QCOMPARE(FilesIn(folder.path()), 0);
+    }
+
+    // The file dialog lets the user confirm replacing any file. The program's
+    // own files are refused however the path spells them, and stay as they
+    // were; a copy of the database is only a file like any other.
+    void theProgramsOwnFilesAreNoDatasheetTargets() {
+        const ScratchFolder folder;
+        const std::string database = folder.file("KELD_Vortan.tbs");
+        std::filesystem::copy_file(KELD_SAMPLE_DATABASE, database);
+        for (const char* picture : {"AHRI.jpg", "BREXAL.jpg", "norvex_Min.jpg"}) {
+            std::filesystem::copy_file(std::filesystem::path(KELD_BUILD_DIR) / picture, folder.file(picture));
+        }
+        std::filesystem::create_symlink(database, folder.file("sheet.pdf"));
+        std::filesystem::copy_file(database, folder.file("copy.pdf"));
+        const std::string databaseBytes = FileBytes(database);
+        const std::string pictureBytes = FileBytes(folder.file("AHRI.jpg"));
+
+        OpenWindow open(database, folder.path().string());
+        CalcAndClickRow(open, 0);
+        const QString project = QStringLiteral("project information");
+        const QString file = QStringLiteral("file");
+        const QString refused =
+            QStringLiteral("[JVT] The datasheet cannot be saved as %1: it is %2. Choose another file.");
+        const QString theDatabase = QStringLiteral("the performance database the selection reads");
+        const QString aPicture = QStringLiteral("a picture the datasheet prints");
+        const struct {
+            std::string target;
+            QStringList shown;
+        } cases[] = {
+            {database, {project, file, refused.arg(QString::fromStdString(database), theDatabase)}},
+            {folder.file("sheet.pdf"),
+             {project, file, refused.arg(QString::fromStdString(folder.file("sheet.pdf")), theDatabase)}},
+            {folder.file("./AHRI.jpg"),
+             {project, file, refused.arg(QString::fromStdString(folder.file("./AHRI.jpg")), aPicture)}},
+            {folder.file("copy.pdf"),
+             {project, file, QStringLiteral("viewer ") + QString::fromStdString(folder.file("copy.pdf"))}},
+        };
+        for (const auto& c : cases) {
+            open.dialogs.shown.clear();
+            open.dialogs.pathAnswer = QString::fromStdString(c.target);
+            QTest::mouseClick(open.headerButton(keld::ui::kPdfId), Qt::LeftButton);
+            QCOMPARE(open.dialogs.shown, c.shown);
+        }
+        QCOMPARE(FileBytes(database), databaseBytes);
+        QCOMPARE(FileBytes(folder.file("AHRI.jpg")), pictureBytes);
+        QVERIFY(std::filesystem::is_symlink(folder.file("sheet.pdf")));
+        QVERIFY(FileBytes(folder.file("copy.pdf")).starts_with("%PDF-"));
     }
 };
 

@@ -120,6 +120,12 @@ void ShootDialogs(const QDir& folder) {
     desktop.confirm(&open.window, QStringLiteral("Are you sure to exit ?"), QStringLiteral("TIP"));
     shootAndCancel(QStringLiteral("dialog-message"));
     desktop.inform(&open.window, QStringLiteral("请输入一个数字。"), QStringLiteral("JVT"));
+    // The longest message the PDF command shows: a sheet refused over the database.
+    shootAndCancel(QStringLiteral("dialog-message-long"));
+    desktop.inform(&open.window,
+                   QStringLiteral("The datasheet cannot be saved as /usr/lib/keld/KELD_Vortan.tbs: it is the "
+                                  "performance database the selection reads. Choose another file."),
+                   QStringLiteral("JVT"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "reports/datasheet_export.h"
 #include "selection/result_columns.h"
 #include "session/map_of_duty.h"
+#include "session/output_guard.h"
 #include "session/page_snapshot.h"
 #include "session/selection_session.h"
 #include "ui/core_boundary.h"
@@ -90,15 +91,21 @@ void HeaderCommands::writeDatasheetOfMarkedRow() {
     if (!texts) return;
     const QString path = dialogs_.askPdfPath(&window_);
     if (path.isEmpty()) return;
+    // The file dialog lets the user confirm replacing any file: a sheet saved
+    // over the database or a picture the sheet prints breaks the next start
+    // or the next sheet.
+    const std::string target = QFile::encodeName(path).toStdString();
+    if (const std::string refusal =
+            OutputOverAnInput(target, ProgramFiles(session_.databasePath(), moduleDirectory_));
+        !refusal.empty()) {
+        session_.messages().show("The datasheet cannot be saved as " + path.toStdString() + ": " + refusal +
+                                     ". Choose another file.",
+                                 kApplicationTitle);
+        return;
+    }
 
-    const ExportRequest request{pdf_,
-                                page,
-                                session_.database(),
-                                session_.messages(),
-                                moduleDirectory_,
-                                kBuildDate,
-                                *texts,
-                                QFile::encodeName(path).toStdString()};
+    const ExportRequest request{
+        pdf_, page, session_.database(), session_.messages(), moduleDirectory_, kBuildDate, *texts, target};
     const ExportResult result = WriteDatasheet(request, *row);
     // A sheet that lacks some figures is shown as well, its messages given;
     // any other outcome left no new file to show.

@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "cli/output_guard.h"
+#include "session/output_guard.h"
 
 #include <sys/stat.h>
 
-#include "base/module_directory.h"
+namespace keld {
 
-namespace keld::cli {
-
-std::vector<InputFile> ProgramFiles(const std::string& databasePath) {
-    const std::string directory = ModuleDirectory();
+std::vector<InputFile> ProgramFiles(const std::string& databasePath, const std::string& pictureDirectory) {
     return {
         {databasePath, "the performance database the selection reads"},
-        {directory + "/AHRI.jpg", "a picture the datasheet prints"},
-        {directory + "/BREXAL.jpg", "a picture the datasheet prints"},
-        {directory + "/norvex_Min.jpg", "a picture the datasheet prints"},
+        {pictureDirectory + "/AHRI.jpg", "a picture the datasheet prints"},
+        {pictureDirectory + "/BREXAL.jpg", "a picture the datasheet prints"},
+        {pictureDirectory + "/norvex_Min.jpg", "a picture the datasheet prints"},
     };
 }
 
@@ -30,4 +27,4 @@ std::string OutputOverAnInput(const std::string& target, const std::vector<Input
     return {};
 }
 
-}  // namespace keld::cli
+}  // namespace keld
